@@ -30,9 +30,18 @@ constexpr TurnRule Rule(int type, int from, int to, Axis axis, int lo, int hi,
                         std::array<int, 3> left, int leftCount, std::array<int, 3> taken,
                         int takenCount, int shift) {
     auto i8 = [](int v) { return static_cast<std::int8_t>(v); };
-    return {i8(type),      i8(from),      i8(to),          axis,           i8(lo),
-            i8(hi),        false,         i8(leftCount),   {i8(left[0]), i8(left[1]), i8(left[2])},
-            i8(takenCount), {i8(taken[0]), i8(taken[1]), i8(taken[2])}, i8(shift)};
+    return {i8(type),
+            i8(from),
+            i8(to),
+            axis,
+            i8(lo),
+            i8(hi),
+            false,
+            i8(leftCount),
+            {i8(left[0]), i8(left[1]), i8(left[2])},
+            i8(takenCount),
+            {i8(taken[0]), i8(taken[1]), i8(taken[2])},
+            i8(shift)};
 }
 constexpr TurnRule Refused(int type, int from, int to, Axis axis, int lo, int hi) {
     TurnRule rule = Rule(type, from, to, axis, lo, hi, {}, 0, {}, 0, 0);

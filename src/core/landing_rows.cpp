@@ -1,1 +1,50 @@
+// Falling, landing, removing full rows and counting them.
+
+#include <string>
+
 #include "core/game.h"
+
+namespace blokka {
+
+void Game::GravityStep() {
+    if (CanFall() == 1) {
+        ShiftDown();
+        DrawDirtyCells();
+    } else {
+        FixFigure();
+        CurType = 0;
+    }
+}
+
+void Game::RemoveFullRows() {
+    int fixedInRow = 0;
+    for (int n = 1; n <= kBoardCells; ++n) {
+        if (CellState(n) == kFixed) ++fixedInRow;
+        if (ColumnOf(n) != kBoardColumns) continue;
+
+        if (fixedInRow == kBoardColumns) {
+            for (int k = n - 9; k <= n; ++k) {
+                CellState(k) = kEmpty;
+                CellColor(k) = 0;
+                CellDirty(k) = 1;
+            }
+            // Downwards from the bottom of the removed row, so each target is free when written.
+            for (int m = n; m >= 11; --m) {
+                if (CellState(m - 10) != kFixed) continue;
+                CellState(m) = kFixed;
+                CellColor(m) = CellColor(m - 10);
+                CellDirty(m) = 1;
+                CellState(m - 10) = kEmpty;
+                CellColor(m - 10) = 0;
+                CellDirty(m - 10) = 1;
+            }
+            if (Score < kScoreCap) ++Score;
+            const std::uint32_t colour = Score == kScoreCap ? kDarkRed : kBlack;
+            if (Platform.LabelColor() != colour) Platform.SetLabelColor(colour);
+            Platform.SetLabelCaption("Счет: " + std::to_string(Score));
+        }
+        fixedInRow = 0;
+    }
+}
+
+}  // namespace blokka

@@ -33,8 +33,8 @@ constexpr MenuEntry Menu(int depth, std::string_view name, std::string_view capt
 constexpr MenuEntry Separator(int depth, std::string_view name) {
     return {static_cast<std::uint8_t>(depth), MenuKind::Separator, name, "-"};
 }
-constexpr MenuEntry Check(int depth, std::string_view name, std::string_view caption,
-                          MenuItem item, void (Game::*click)()) {
+constexpr MenuEntry Check(int depth, std::string_view name, std::string_view caption, MenuItem item,
+                          void (Game::*click)()) {
     return {static_cast<std::uint8_t>(depth), MenuKind::Item, name, caption, item, click, true};
 }
 constexpr MenuEntry Hint(std::string_view name, std::string_view caption, MenuItem item) {

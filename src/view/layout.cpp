@@ -1,1 +1,58 @@
+// Placing the display cells and the score label for the chosen cell size; closing the window.
+
+#include <array>
+
 #include "core/game.h"
+
+namespace blokka {
+
+namespace {
+constexpr std::array kSizeItems = {MenuItem::mnuSize12, MenuItem::mnuSize18, MenuItem::mnuSize24,
+                                   MenuItem::mnuSize30};
+constexpr std::array<Integer, 4> kSizes = {12, 18, 24, 30};
+}  // namespace
+
+void Game::SelectCellSize(Integer size) {
+    CellSize = size;
+    ApplyCellSize();
+}
+
+void Game::mnuSize12_Click() { SelectCellSize(12); }
+void Game::mnuSize18_Click() { SelectCellSize(18); }
+void Game::mnuSize24_Click() { SelectCellSize(24); }
+void Game::mnuSize30_Click() { SelectCellSize(30); }
+
+void Game::ApplyCellSize() {
+    for (MenuItem item : kSizeItems) {
+        if (Platform.Checked(item)) Platform.SetChecked(item, false);
+    }
+    for (std::size_t i = 0; i < kSizes.size(); ++i) {
+        if (CellSize == kSizes[i]) Platform.SetChecked(kSizeItems[i], true);
+    }
+    LayoutCells();
+}
+
+void Game::LayoutCells() {
+    const int s = CellSize;
+    HideAllCells();
+    for (int n = 1; n <= kBoardCells; ++n) {
+        const int i = (n - 1) % kBoardColumns;
+        const int j = (n - 1) / kBoardColumns;
+        Platform.SetCellBounds(n, {s * i + 5, s * j + 5, s, s});
+    }
+    // The next-figure box, four by two, five pixels right of the board.
+    for (int n = kBoxFirst; n <= kDisplayCells; ++n) {
+        const int i = (n - kBoxFirst) % 4;
+        const int j = (n - kBoxFirst) / 4;
+        Platform.SetCellBounds(n, {s * (i + 10) + 10, s * j + 5, s, s});
+    }
+    ShowAllCells();
+    // The label sits under the box, 13 pixels above the board's bottom edge.
+    const CellBounds box = Platform.GetCellBounds(kBoxFirst);
+    const CellBounds corner = Platform.GetCellBounds(kBoardCells);
+    Platform.SetLabelPosition(box.left, corner.top + corner.height - 13);
+}
+
+void Game::Form_Unload() { Platform.End(); }
+
+}  // namespace blokka

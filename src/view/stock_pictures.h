@@ -14,7 +14,7 @@ inline constexpr int kFlatPicture = 8;   // background mode 1
 inline constexpr int kLightPicture = 9;  // background mode 2
 inline constexpr int kDarkPicture = 10;  // background mode 3
 
-using Rgb = std::uint32_t;  // 0xRRGGBB
+using Rgb = std::uint32_t;                                     // 0xRRGGBB
 using Picture = std::array<Rgb, kPictureSize * kPictureSize>;  // row by row from the top left
 
 // Colours of a block's regions. Zero marks a region a block does not set apart.
@@ -25,16 +25,16 @@ struct BlockColors {
 // Indexed by colour 1..7; entry 0 is unused.
 inline constexpr std::array<BlockColors, 8> kBlockColors = {{
     {},
-    {0xe70000, 0xe75d5a, 0xbd0000, 0xd63031, 0xe75152, 0xe70c08, 0, 0, 0},    // red
-    {0xe75d00, 0xe78a29, 0xbd5d00, 0xd67518, 0xe78629, 0xe76100, 0, 0, 0},    // orange
-    {0xe7e700, 0xe7e78c, 0xe7ba00, 0xe7d34a, 0xe7e77b, 0xe7e710,              // yellow
+    {0xe70000, 0xe75d5a, 0xbd0000, 0xd63031, 0xe75152, 0xe70c08, 0, 0, 0},  // red
+    {0xe75d00, 0xe78a29, 0xbd5d00, 0xd67518, 0xe78629, 0xe76100, 0, 0, 0},  // orange
+    {0xe7e700, 0xe7e78c, 0xe7ba00, 0xe7d34a, 0xe7e77b, 0xe7e710,            // yellow
      0xe7be00, 0xe7e300, 0xe7e310},
-    {0x00e700, 0x5ae75a, 0x00ba00, 0x31d331, 0x52e752, 0x08e708,              // green
+    {0x00e700, 0x5ae75a, 0x00ba00, 0x31d331, 0x52e752, 0x08e708,  // green
      0x00be00, 0x00e300, 0x08e308},
-    {0x5abae7, 0x8ce7e7, 0x298abd, 0x63bed6, 0x84e3e7, 0x63bee7,              // light blue
+    {0x5abae7, 0x8ce7e7, 0x298abd, 0x63bed6, 0x84e3e7, 0x63bee7,  // light blue
      0x318ebd, 0x52b2e7, 0x5abae7},
-    {0x0000e7, 0x5a5de7, 0x0000bd, 0x3130d6, 0x5251e7, 0x080ce7, 0, 0, 0},    // blue
-    {0xbd00e7, 0xbd5de7, 0x8c00bd, 0xa530d6, 0xbd51e7, 0xbd0ce7, 0,           // violet
+    {0x0000e7, 0x5a5de7, 0x0000bd, 0x3130d6, 0x5251e7, 0x080ce7, 0, 0, 0},  // blue
+    {0xbd00e7, 0xbd5de7, 0x8c00bd, 0xa530d6, 0xbd51e7, 0xbd0ce7, 0,         // violet
      0xb500e7, 0xb50ce7},
 }};
 
