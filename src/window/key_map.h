@@ -1,0 +1,16 @@
+#pragma once
+// Translation of Qt key events into the virtual-key codes the game's key handler reads.
+
+#include <QtCore/qnamespace.h>
+
+#include <cstdint>
+
+namespace blokka {
+
+// The virtual-key code of `key` pressed with `modifiers`, or 0 for a key that has none. The
+// keypad modifier tells the keypad's plus and minus from the main keyboard's; every other
+// modifier is ignored, as the game ignores the shift state. Letters typed on a Russian layout
+// give the code of the Latin key at the same place.
+std::int16_t virtualKeyCode(int key, Qt::KeyboardModifiers modifiers);
+
+}  // namespace blokka

@@ -1,0 +1,11 @@
+#pragma once
+// The stock pictures as Qt images.
+
+#include <QImage>
+
+namespace blokka {
+
+// ConstImg(index), 1..10, as a 36 by 36 image in 24-bit colour.
+QImage stockImage(int index);
+
+}  // namespace blokka
