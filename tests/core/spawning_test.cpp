@@ -6,19 +6,7 @@
 namespace blokka::testing {
 namespace {
 
-class SpawnTest : public GameTest {
-  protected:
-    // Takes the falling figure off the board, as a landing would, and runs one tick.
-    int NextFalling() {
-        for (int n = 1; n <= kBoardCells; ++n) {
-            game.CellState(n) = kEmpty;
-            game.CellColor(n) = 0;
-        }
-        game.CurType = 0;
-        EXPECT_TRUE(fake.Tick(game));
-        return game.CurType;
-    }
-};
+using SpawnTest = GameTest;
 
 class BlockedSpawnTest : public SpawnTest, public ::testing::WithParamInterface<int> {};
 

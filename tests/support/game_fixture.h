@@ -131,6 +131,18 @@ class GameTest : public ::testing::Test {
         game.NextColor = static_cast<Integer>(nextColor);
     }
 
+    // Takes the falling figure off the board, as a landing would, and runs one tick; gives
+    // the type that came in.
+    int NextFalling() {
+        for (int n = 1; n <= kBoardCells; ++n) {
+            game.CellState(n) = kEmpty;
+            game.CellColor(n) = 0;
+        }
+        game.CurType = 0;
+        EXPECT_TRUE(fake.Tick(game));
+        return game.CurType;
+    }
+
     // Brings the screen up to date with a board set up by hand.
     void ShowBoard() {
         for (int n = 1; n <= kBoardCells; ++n) game.CellDirty(n) = 1;
