@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QLocalServer>
 #include <QThread>
 #include <QTime>
@@ -38,9 +37,10 @@ QtWindowLayer::QtWindowLayer(QMainWindow& window, QString instanceName)
     lblTotal_->setTextFormat(Qt::PlainText);
     lblTotal_->setAutoFillBackground(false);
     lblTotal_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QFontMetrics metrics(lblTotal_->font());
-    lblTotal_->setFixedSize(metrics.horizontalAdvance(QString::fromUtf8(kWidestCaption)) + 2,
-                            metrics.height());
+    // Sized once for the widest score, so that no caption ever changes the layout.
+    lblTotal_->setText(QString::fromUtf8(kWidestCaption));
+    lblTotal_->setFixedSize(lblTotal_->sizeHint());
+    lblTotal_->clear();
     SetLabelColor(0x000000);
 
     tmrMain_.setObjectName("tmrMain");
