@@ -1,6 +1,8 @@
 // The keyboard: the key map while running, paused and over; pause and its mark; the down key's
 // timer rule; the speed keys; and the Escape action in every state.
 
+#include <ostream>
+
 #include "game_fixture.h"
 
 namespace blokka::testing {
@@ -14,10 +16,7 @@ class KeyboardTest : public GameTest {
         fake.unloadTarget = &game;
     }
 
-    void Pause() {
-        Key(vk::P);
-        ASSERT_FALSE(fake.timerEnabled);
-    }
+    void Pause() { Key(vk::P); }
 
     void EndTheGame() {
         SetRows(game, 3, {"#####....."});
@@ -35,6 +34,8 @@ struct KeyCase {
     Integer code;
     Effect effect;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << "key " << c.code; }
 
 class KeyMapTest : public KeyboardTest, public ::testing::WithParamInterface<KeyCase> {
   protected:
@@ -113,29 +114,28 @@ TEST_F(KeyboardTest, PAndPauseToggleThePauseAndItsMark) {
     EXPECT_TRUE(fake.Checked(MenuItem::mnuPause));
 }
 
-TEST_F(KeyboardTest, WhilePausedOtherKeysDoNothing) {
+TEST_F(KeyboardTest, WhilePausedOrOverTheOtherKeysDoNothing) {
+    const Integer others[] = {vk::Space, vk::PageUp, vk::PageDown, vk::NumpadPlus, vk::NumpadMinus,
+                              vk::Plus,  vk::Minus,  Integer{88},  Integer{13},    vk::F2};
     Pause();
-    const GameState before = game;
+    GameState before = game;
     fake.ClearLog();
-    for (Integer code : {vk::Space, vk::PageUp, vk::PageDown, vk::NumpadPlus, vk::NumpadMinus,
-                         vk::Plus, vk::Minus, Integer{88}, Integer{13}, vk::F2}) {
-        Key(code);
-    }
+    for (Integer code : others) Key(code);
     EXPECT_EQ(static_cast<const GameState&>(game), before);
     EXPECT_TRUE(fake.log.empty());
-    EXPECT_EQ(fake.timerInterval, 350);
-}
 
-TEST_F(KeyboardTest, AfterTheGameIsOverPauseAndSpeedDoNothing) {
+    Pause();  // P again resumes
     EndTheGame();
+    before = game;
     fake.ClearLog();
-    for (Integer code : {vk::P, vk::Pause, vk::PageUp, vk::PageDown, vk::NumpadPlus, vk::Minus}) {
-        Key(code);
-    }
+    for (Integer code : others) Key(code);
+    Key(vk::P);
+    Key(vk::Pause);
     game.mnuPause_Click();
+    EXPECT_EQ(static_cast<const GameState&>(game), before);
     EXPECT_TRUE(fake.log.empty());
-    EXPECT_FALSE(fake.Checked(MenuItem::mnuPause));
     EXPECT_FALSE(fake.timerEnabled);
+    EXPECT_EQ(fake.timerInterval, 350);
 }
 
 TEST_F(KeyboardTest, DownOnAFallingFigureRestartsTheInterval) {
@@ -209,6 +209,13 @@ struct EscCase {
     bool minimized;
     bool closed;
 };
+
+void PrintTo(const EscCase& c, std::ostream* os) {
+    *os << "action " << c.action << " in state "
+        << (c.state == 0   ? "running"
+            : c.state == 1 ? "paused"
+                           : "over");
+}
 
 class EscapeTest : public KeyboardTest, public ::testing::WithParamInterface<EscCase> {};
 

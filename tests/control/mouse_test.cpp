@@ -116,21 +116,5 @@ TEST_F(MouseTest, WithSteeringOffMovesAreRecordedAndSteerTheNextFigureOnceSwitch
     EXPECT_EQ(game.Pivot, 19);  // type 2 cannot bring its anchor into column 10
 }
 
-TEST_F(MouseTest, AfterAHardDropPointerMovesChangeNoCell) {
-    game.DropFigure();
-    const GameState before = game;
-    game.Img_MouseMove(11);
-    EXPECT_EQ(game.CellState, before.CellState);
-    EXPECT_EQ(game.CellColor, before.CellColor);
-}
-
-TEST_F(MouseTest, ANewGameForgetsThePointerButKeepsSteering) {
-    game.Img_MouseMove(30);
-    game.mnuNew_Click();
-    EXPECT_EQ(game.MouseCell, 0);
-    EXPECT_EQ(game.MouseMode, 1);
-    EXPECT_TRUE(fake.Checked(MenuItem::mnuMouse));
-}
-
 }  // namespace
 }  // namespace blokka::testing

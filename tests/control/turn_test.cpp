@@ -178,16 +178,5 @@ TEST_F(TurnExampleTest, TheSquareDoesNotTurnButTheDrawingPassRuns) {
     EXPECT_EQ(PaintedCells(fake), std::vector<int>{100});
 }
 
-TEST_F(TurnExampleTest, NoTurnWithoutAFallingFigure) {
-    Start();
-    game.Pivot = 55;
-    game.CellDirty(100) = 1;
-    fake.ClearLog();
-    game.RotateFigure();
-    EXPECT_EQ(game.Rotation, 0);
-    EXPECT_TRUE(FallingCells(game).empty());
-    EXPECT_TRUE(PaintedCells(fake).empty());
-}
-
 }  // namespace
 }  // namespace blokka::testing

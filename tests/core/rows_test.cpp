@@ -91,12 +91,5 @@ TEST_F(RowsTest, TheScoreStopsAt32000InDarkRedAndANewGameMakesTheLabelBlackAndEm
     EXPECT_EQ(game.Score, 0);
 }
 
-TEST_F(RowsTest, TheCaptionStaysEmptyAfterANewGameUntilARowIsRemoved) {
-    StartWith(1, 1, 1, 1);
-    for (int i = 0; i < 30; ++i) fake.Tick(game);
-    EXPECT_EQ(fake.labelCaption, "");
-    EXPECT_EQ(LogCount(fake, "caption Счет: 0"), 0);
-}
-
 }  // namespace
 }  // namespace blokka::testing

@@ -1,6 +1,8 @@
 // Spawning: the waiting figure comes in on rows 1 and 2 or ends the game; the next type comes
 // at random, in turn or repeated; colours come only from the enabled set.
 
+#include <ostream>
+
 #include "game_fixture.h"
 
 namespace blokka::testing {
@@ -112,6 +114,11 @@ struct ColorWalk {
     int choice;  // which of the enabled colours the random value picks
     int color;
 };
+
+void PrintTo(const ColorWalk& w, std::ostream* os) {
+    for (int on : w.on) *os << on;
+    *os << " choice " << w.choice;
+}
 
 class PickColorTest : public GameTest, public ::testing::WithParamInterface<ColorWalk> {};
 

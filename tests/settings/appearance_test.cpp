@@ -86,19 +86,5 @@ TEST_F(AppearanceTest, ANewGameInPairModeStartsAFullPair) {
     EXPECT_EQ(Falling(3), (std::vector<int>{3, 3, 5}));
 }
 
-TEST_F(AppearanceTest, TheMenuActsWhilePausedAndAfterTheGameIsOver) {
-    Key(vk::P);
-    game.mnuFigures1_Click();
-    game.mnuFiguresABC_Click();
-    EXPECT_EQ(Marks(), ".x.x");
-    EXPECT_FALSE(fake.timerEnabled);
-    const auto box = BoxPicture(game, fake);
-    game.mnuFigures2_Click();
-    EXPECT_EQ(Marks(), "..xx");
-    EXPECT_EQ(BoxPicture(game, fake), box);
-    EXPECT_EQ(game.RepeatMode, 2);
-    EXPECT_EQ(game.RepeatLeft, 1);
-}
-
 }  // namespace
 }  // namespace blokka::testing

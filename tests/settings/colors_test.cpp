@@ -92,16 +92,6 @@ TEST_F(ColorsTest, TheWaitingFigureKeepsItsColourAndLaterOnesAvoidTheColourSwitc
     EXPECT_EQ(game.NextColor, 7);
 }
 
-TEST_F(ColorsTest, WithOneColourOnEveryFigureTakesIt) {
-    for (int k : {1, 2, 3, 4, 6, 7}) Switch(k);
-    fake.ScriptRandom({Pick(3), 0.0f, Pick(4), 0.99f});
-    for (int i = 0; i < 4; ++i) {
-        NextFalling();
-        EXPECT_EQ(game.CurColor, 5);
-        EXPECT_EQ(game.NextColor, 5);
-    }
-}
-
 TEST_F(ColorsTest, ChangesActInEveryStateAndRedrawNothing) {
     fake.ScriptRandom({Pick(2), Pick(3), Pick(5), Pick(1)});
     fake.Tick(game);

@@ -39,24 +39,6 @@ TEST_F(EscapeMenuTest, EachItemStoresItsActionAndCarriesTheOnlyMark) {
     EXPECT_TRUE(fake.timerEnabled);
 }
 
-TEST_F(EscapeMenuTest, WorksWhilePausedAndAfterTheGameIsOver) {
-    StartWith(2, 2, 2, 2);
-    Key(vk::P);
-    game.mnuESC0_Click();
-    EXPECT_EQ(game.EscAction, 0);
-    EXPECT_TRUE(fake.Checked(MenuItem::mnuESC0));
-    EXPECT_FALSE(fake.timerEnabled);
-
-    Key(vk::P);
-    SetRows(game, 3, {"...###...."});
-    fake.Tick(game);
-    ASSERT_EQ(game.GameOver, 1);
-    game.mnuESC2_Click();
-    EXPECT_EQ(game.EscAction, 2);
-    EXPECT_TRUE(fake.Checked(MenuItem::mnuESC2));
-    EXPECT_FALSE(fake.Checked(MenuItem::mnuESC0));
-}
-
 struct SpeedItem {
     int interval;
     MenuItem item;
@@ -119,15 +101,6 @@ TEST_P(SpeedItemTest, SetsTheIntervalAndTheOnlyMarkWithoutStartingOrStoppingTheT
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTwenty, SpeedItemTest, ::testing::ValuesIn(kSpeedItems));
-
-TEST(SpeedMenu, EachItemIsCaptionedWithItsLevel) {
-    for (const SpeedItem& s : kSpeedItems) {
-        const MenuEntry* entry = FindMenuEntry(s.item);
-        ASSERT_NE(entry, nullptr);
-        EXPECT_EQ(entry->caption, std::to_string(21 - s.interval / 50)) << s.interval;
-        EXPECT_EQ(entry->click, s.click) << s.interval;
-    }
-}
 
 }  // namespace
 }  // namespace blokka::testing

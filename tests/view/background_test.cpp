@@ -2,6 +2,8 @@
 // coloured cells and the waiting figure as they are; and the drawing pass paints exactly the
 // marked cells from the model at the time of the pass.
 
+#include <ostream>
+
 #include "game_fixture.h"
 
 namespace blokka::testing {
@@ -25,6 +27,10 @@ struct BackgroundCase {
     int state;  // 0 running, 1 paused, 2 over
     int mode;
 };
+
+void PrintTo(const BackgroundCase& c, std::ostream* os) {
+    *os << "mode " << c.mode << " in state " << c.state;
+}
 
 class BackgroundTest : public GameTest, public ::testing::WithParamInterface<BackgroundCase> {};
 

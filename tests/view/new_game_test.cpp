@@ -90,18 +90,6 @@ TEST_F(NewGameTest, AfterAGameOverTheFigureThatDidNotFitComesFirst) {
     EXPECT_EQ(game.GameOver, 0);
 }
 
-TEST_F(NewGameTest, TwoNewGamesInARowLeaveWhatOneLeaves) {
-    game.mnuNew_Click();
-    const GameState once = game;
-    const auto cells = fake.cells;
-    game.mnuNew_Click();
-    EXPECT_EQ(static_cast<const GameState&>(game), once);
-    for (int k = 1; k <= kDisplayCells; ++k) {
-        EXPECT_EQ(fake.cells[k].picture, cells[k].picture) << k;
-        EXPECT_EQ(fake.cells[k].bounds, cells[k].bounds) << k;
-    }
-}
-
 class NewGameBackgroundTest : public GameTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(NewGameBackgroundTest, PaintsBoardAndBoxWithTheBackgroundOfTheMode) {
