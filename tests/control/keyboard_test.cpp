@@ -114,6 +114,14 @@ TEST_F(KeyboardTest, PAndPauseToggleThePauseAndItsMark) {
     EXPECT_TRUE(fake.Checked(MenuItem::mnuPause));
 }
 
+TEST_F(KeyboardTest, KeysOutsideTheMapDoNothingWhileRunning) {
+    const GameState before = game;
+    fake.ClearLog();
+    for (Integer code : {Integer{13}, Integer{88}, Integer{0}, vk::F2, Integer{16}}) Key(code);
+    EXPECT_EQ(static_cast<const GameState&>(game), before);
+    EXPECT_TRUE(fake.log.empty());
+}
+
 TEST_F(KeyboardTest, WhilePausedOrOverTheOtherKeysDoNothing) {
     const Integer others[] = {vk::Space, vk::PageUp, vk::PageDown, vk::NumpadPlus, vk::NumpadMinus,
                               vk::Plus,  vk::Minus,  Integer{88},  Integer{13},    vk::F2};

@@ -25,6 +25,8 @@ TEST_F(MouseTest, TheFigureFollowsThePointerToItsColumn) {
     EXPECT_EQ(BoardPicture(game, 1, 2), "........o.\n.......ooo");
     EXPECT_TRUE(ScreenShowsBoard(game, fake));
 
+    game.Img_MouseMove(43);  // column 3
+    EXPECT_EQ(game.Pivot, 13);
     game.Img_MouseMove(41);  // column 1: the anchor stops one column short of the wall
     EXPECT_EQ(game.Pivot, 12);
 }

@@ -32,6 +32,8 @@ TEST_F(RowsTest, FourFullRowsGoInOneTickAndTheRowAboveDropsFour) {
               "..........\n..........\n..........\n..........\n5.........");
     EXPECT_EQ(game.Score, 4);
     EXPECT_EQ(Captions(fake), "Счет: 1|Счет: 2|Счет: 3|Счет: 4|");
+    EXPECT_EQ(game.CurType, 1);
+    EXPECT_EQ(game.Rotation, 0);  // the upright figure that landed does not pass on its turn
 }
 
 TEST_F(RowsTest, RowsAroundAnIncompleteRowGoAndItMovesDownWithItsColours) {
