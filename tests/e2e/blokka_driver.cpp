@@ -265,7 +265,6 @@ std::vector<Point> Blokka::MenuBarCaptions() {
 
 PopupMenu Blokka::ReadPopup(Window popup) {
     PopupMenu menu;
-    menu.window = popup;
     auto read = [&] {
         menu.rect = x_.Geometry(popup);
         menu.image = x_.Grab(menu.rect);

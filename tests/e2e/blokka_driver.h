@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ class Board {
     std::string Picture() const;
 
     friend bool operator==(const Board&, const Board&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Board& b) {
+        return out << b.Picture();
+    }
 
   private:
     std::array<int, 208> look_{};
@@ -75,11 +79,15 @@ struct Figure {
     // anchored at its left column, every other type one column right of its left edge.
     int EntryAnchorColumn() const;
     friend bool operator==(const Figure&, const Figure&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Figure& f) {
+        out << "cells";
+        for (const int n : f.cells) out << ' ' << n;
+        return out;
+    }
 };
 
 // A popup menu on screen, its text rows found from pixels.
 struct PopupMenu {
-    Window window = 0;
     Rect rect;
     Image image;
     std::uint32_t background = 0;
