@@ -134,23 +134,16 @@ int Figure::EntryAnchorColumn() const {
 }
 
 std::vector<int> PopupMenu::CheckedItems() const {
-    // The check indicator sits left of the captions. An empty box is drawn faintly; the mark in
-    // a checked one is dark, so the checked items stand out by their dark pixels in that strip.
-    const int strip = std::min(28, rect.width / 4);
-    std::vector<int> dark;
-    for (const Row& row : items) {
-        int count = 0;
-        for (int y = row.top; y < row.bottom; ++y) {
-            for (int x = 3; x < strip; ++x) count += Difference(image.At(x, y), background) > 360;
-        }
-        dark.push_back(count);
-    }
-    std::vector<int> sorted = dark;
-    std::sort(sorted.begin(), sorted.end());
-    const int usual = sorted.empty() ? 0 : sorted[sorted.size() / 2];
+    // The check indicator sits left of the captions. An empty box is drawn in a light grey; the
+    // mark in a checked one is near black.
+    const int strip = std::min(24, rect.width / 4);
     std::vector<int> checked;
-    for (size_t i = 0; i < dark.size(); ++i) {
-        if (dark[i] > usual + usual / 3 + 3) checked.push_back(static_cast<int>(i));
+    for (size_t i = 0; i < items.size(); ++i) {
+        int dark = 0;
+        for (int y = items[i].top; y < items[i].bottom; ++y) {
+            for (int x = 3; x < strip; ++x) dark += Difference(image.At(x, y), background) > 360;
+        }
+        if (dark >= 5) checked.push_back(static_cast<int>(i));
     }
     return checked;
 }

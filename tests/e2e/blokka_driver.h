@@ -96,7 +96,7 @@ struct PopupMenu {
         int bottom = 0;  // exclusive
     };
     std::vector<Row> items;  // text items in display order; separators are left out
-    // The item whose check indicator shows, if exactly one differs from the rest.
+    // The items whose check indicator shows a mark.
     std::vector<int> CheckedItems() const;
 };
 
@@ -126,8 +126,8 @@ class Blokka {
             deadline);
         return seen;
     }
-    // The figure that has just entered: four blocks in rows 1 and 2 and a figure waiting in the
-    // box, on an otherwise unchanged board.
+    // The figure that has just entered a board whose rows 1 and 2 were empty: four blocks there,
+    // one of them in row 1, and a figure waiting in the box.
     Figure WaitForNewFigure();
     // The blocks of a reading that are not in `before`.
     static Figure NewBlocks(const Board& now, const Board& before);
@@ -146,10 +146,11 @@ class Blokka {
     void CloseMenus();
     // Clicks the caption of menu bar menu `menu`, which opens it or, when open, closes it.
     void ClickMenuBar(int menu);
+
+  private:
     PopupMenu ReadPopup(Window popup);
     std::vector<Point> MenuBarCaptions();
 
-  private:
     XSession& x_;
     Process process_;
     Window window_ = 0;
@@ -158,7 +159,8 @@ class Blokka {
     std::vector<Point> captions_;  // read once, before a menu highlights its caption
 };
 
-// Menu paths, as text-item indices under "Настройки" (menu 1).
+// The menus of the bar, and the text items under "Настройки" by their index, separators not
+// counted.
 namespace menu {
 inline constexpr int kGame = 0;
 inline constexpr int kOptions = 1;
@@ -168,8 +170,12 @@ inline constexpr int kSpeed = 2;
 inline constexpr int kBackground = 3;
 inline constexpr int kBackgroundLight = 1;  // "Светлый"
 inline constexpr int kMouse = 6;            // "Управлять мышкой"
+inline constexpr int kSize = 0;
+inline constexpr int kColours = 4;
+inline constexpr int kFigures = 5;
 // The speed submenu lists "[PAGE UP] [+]", levels 20 down to 1, "[PAGE DOWN] [-]".
 constexpr int SpeedItem(int level) { return 1 + (20 - level); }
+constexpr int SpeedLevel(int item) { return 21 - item; }
 }  // namespace menu
 
 }  // namespace blokka::e2e

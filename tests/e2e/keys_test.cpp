@@ -34,6 +34,9 @@ TEST_F(KeysTest, PStopsTheFallingFigureAndPAgainLetsItFall) {
     const Board paused = game->Settled();
     EXPECT_FALSE(game->ReadWhen([&](const Board& b) { return !(b == paused); }, 3s))
         << "the board changed during the pause";
+    const PopupMenu gameMenu = game->Open(menu::kGame, {});
+    game->CloseMenus();
+    EXPECT_EQ(gameMenu.CheckedItems(), std::vector<int>{1}) << "no mark on the pause item";
 
     const Board resumed = AfterKeys({"p"}, paused);
     EXPECT_EQ(Falling(resumed), Falling(paused).Shifted(1, 0)) << resumed.Picture();
@@ -69,7 +72,7 @@ TEST_F(KeysTest, PageUpAndPageDownMoveTheSpeedMarkOneLevelPerKey) {
         const PopupMenu speeds = game->Open(menu::kOptions, {menu::kSpeed});
         game->CloseMenus();
         std::vector<int> levels;
-        for (const int item : speeds.CheckedItems()) levels.push_back(21 - item);
+        for (const int item : speeds.CheckedItems()) levels.push_back(menu::SpeedLevel(item));
         return levels;
     };
     // The fixture's thirteen Page Down steps took the start level 14 down to 1.

@@ -34,6 +34,33 @@ TEST_F(DisplayTest, TheWindowOpensTitledWithItsClientAreaBelowTheMenuBarShowingT
     }
 }
 
+TEST_F(GameTest, TheMenusOpenWithTheirItemsAndTheStartUpCheckMarks) {
+    struct Expected {
+        int menu;
+        std::vector<int> path;
+        size_t items;
+        std::vector<int> checked;
+    };
+    const Expected menus[] = {
+        {menu::kGame, {}, 2, {}},
+        {menu::kOptions, {}, 7, {}},
+        {menu::kOptions, {menu::kSize}, 4, {1}},                          // "18x18"
+        {menu::kOptions, {menu::kEsc}, 4, {1}},                           // "Пауза"
+        {menu::kOptions, {menu::kSpeed}, 22, {menu::SpeedItem(14)}},      // "14"
+        {menu::kOptions, {menu::kBackground}, 3, {2}},                    // "Тёмный"
+        {menu::kOptions, {menu::kColours}, 9, {0, 1, 2, 3, 4, 5, 6, 7}},  // all but "Один"
+        {menu::kOptions, {menu::kFigures}, 4, {0}},                       // "Случайные"
+    };
+    for (const Expected& e : menus) {
+        const PopupMenu popup = game->Open(e.menu, e.path);
+        game->CloseMenus();
+        const std::string where = "menu " + std::to_string(e.menu) + " item " +
+                                  (e.path.empty() ? "-" : std::to_string(e.path.front()));
+        EXPECT_EQ(popup.items.size(), e.items) << where;
+        EXPECT_EQ(popup.CheckedItems(), e.checked) << where;
+    }
+}
+
 TEST_F(DisplayTest, ASecondInstanceEndsWithoutAWindowAndTheFirstPlaysOn) {
     Blokka first(x);
     x.TakeMapCount();

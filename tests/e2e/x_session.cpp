@@ -51,10 +51,6 @@ Process::Process(const std::vector<std::string>& argv, const std::string& displa
     }
 }
 
-Process::Process(Process&& other) noexcept : pid_(other.pid_), reaped_(other.reaped_) {
-    other.pid_ = -1;
-}
-
 Process::~Process() { Kill(); }
 
 bool Process::Running() {

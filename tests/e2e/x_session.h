@@ -29,9 +29,8 @@ bool WaitUntil(const std::function<bool()>& ready, std::chrono::milliseconds dea
 class Process {
   public:
     Process(const std::vector<std::string>& argv, const std::string& display, int keepFd = -1);
-    Process(Process&& other) noexcept;
-    Process& operator=(Process&&) = delete;
     Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
     ~Process();
 
     pid_t pid() const { return pid_; }
