@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "control/key_codes.h"
 #include "core/figures.h"
 #include "core/game.h"
 #include "null_window.h"
@@ -94,6 +95,19 @@ void BM_MoveSideways(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_MoveSideways);
+
+// The same moves as key presses, through the key handler.
+void BM_KeyLeftRight(benchmark::State& state) {
+    Bench b;
+    b.Place(6, 15);
+    bool left = true;
+    for (auto _ : state) {
+        b.game.Form_KeyDown(left ? blokka::vk::Left : blokka::vk::Right);
+        left = !left;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KeyLeftRight);
 
 // A turn of a figure with four orientations in the middle of the board; it turns round and
 // round in place.

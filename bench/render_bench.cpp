@@ -71,7 +71,7 @@ void MovePaint(benchmark::State& state, void (blokka::Game::*size)()) {
             window.game().MoveRight();
         }
         left = !left;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QCoreApplication::processEvents();
     }
 }
 BENCHMARK_CAPTURE(MovePaint, 12, &blokka::Game::mnuSize12_Click)->Unit(benchmark::kMicrosecond);
