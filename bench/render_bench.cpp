@@ -17,7 +17,7 @@ namespace {
 // The main window, started and shown on the offscreen platform, with its timer stopped so that
 // no tick moves the figure while a benchmark runs. A figure is brought in by one tick by hand.
 class Window {
-  public:
+public:
     explicit Window(void (blokka::Game::*size)()) {
         loaded_ = frm_.load();
         frm_.show();
@@ -31,7 +31,7 @@ class Window {
     blokka::Game& game() { return frm_.game(); }
     QWidget& canvas() { return frm_.layer().canvas(); }
 
-  private:
+private:
     blokka::frmMain frm_{QStringLiteral("blokka-bench-%1").arg(QCoreApplication::applicationPid())};
     bool loaded_ = false;
 };

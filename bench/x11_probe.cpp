@@ -51,7 +51,7 @@ void SleepMs(double ms) {
 
 // The whole root window, grabbed into one shared-memory image that is reused for every grab.
 class ScreenGrabber {
-  public:
+public:
     explicit ScreenGrabber(Display* display) : display_(display) {
         const int screen = DefaultScreen(display);
         root_ = RootWindow(display, screen);
@@ -98,7 +98,7 @@ class ScreenGrabber {
                           [rgb](std::uint32_t p) { return (p & 0xffffff) == rgb; }));
     }
 
-  private:
+private:
     Display* display_;
     Window root_;
     XImage* image_ = nullptr;

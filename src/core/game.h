@@ -18,7 +18,7 @@ inline constexpr std::uint32_t kDarkRed = 0x800000;
 inline constexpr Integer kScoreCap = 32000;
 
 class Game : public GameState {
-  public:
+public:
     explicit Game(WindowLayer& platform) : Platform(platform) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -151,7 +151,7 @@ class Game : public GameState {
     void mnuFiguresABC_Click();
     void UpdateFiguresChecks();
 
-  private:
+private:
     void SelectCellSize(Integer size);
     void SelectBackMode(Byte mode);
     void SelectEscAction(Byte action);

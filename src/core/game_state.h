@@ -13,7 +13,7 @@ using Byte = std::uint8_t;     // its flags and small counters
 // A fixed array indexed from 1, written A(i) as the game's rules are.
 template <typename T, int N>
 class OneBased {
-  public:
+public:
     constexpr T& operator()(int i) {
         assert(i >= 1 && i <= N);
         return items_[static_cast<std::size_t>(i - 1)];
@@ -30,7 +30,7 @@ class OneBased {
     static constexpr int size() { return N; }
     friend constexpr bool operator==(const OneBased&, const OneBased&) = default;
 
-  private:
+private:
     std::array<T, N> items_{};
 };
 

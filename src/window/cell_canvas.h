@@ -19,7 +19,7 @@ namespace blokka {
 class CellCanvas : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     static constexpr QRgb kBackground = 0x808080;
 
     explicit CellCanvas(QWidget* parent = nullptr);
@@ -41,16 +41,16 @@ class CellCanvas : public QWidget {
 
     QSize sizeHint() const override;
 
-  signals:
+signals:
     void cellMouseMove(int index);
     void cellMouseDown(int index, int button);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-  private:
+private:
     struct Cell {
         QRect bounds;
         int picture = 0;

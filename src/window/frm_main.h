@@ -15,7 +15,7 @@ namespace blokka {
 class frmMain : public QMainWindow {
     Q_OBJECT
 
-  public:
+public:
     // `instanceName` is the name of the one-instance guard; tests give each window its own.
     explicit frmMain(QString instanceName = QtWindowLayer::defaultInstanceName(),
                      QWidget* parent = nullptr);
@@ -28,11 +28,11 @@ class frmMain : public QMainWindow {
     Game& game() { return game_; }
     QtWindowLayer& layer() { return layer_; }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildMenus();
     bool isMenuShortcut(const QKeyEvent& key) const;
     void focusCanvasLater();

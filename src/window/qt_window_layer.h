@@ -24,7 +24,7 @@ namespace blokka {
 class QtWindowLayer : public QObject, public WindowLayer {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kTimerDesignInterval = 350;
 
     // `window` is the main window the canvas and label live in. `instanceName` names the
@@ -66,10 +66,10 @@ class QtWindowLayer : public QObject, public WindowLayer {
     void SeedRandom(float seed) override;
     float RandomValue() override;
 
-  signals:
+signals:
     void timerTick();
 
-  private:
+private:
     QMainWindow& window_;
     CellCanvas* canvas_;
     QLabel* lblTotal_;

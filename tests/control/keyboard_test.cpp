@@ -10,7 +10,7 @@ namespace {
 
 // A figure of type 6 just came in: anchor 15, cells 5, 14, 15, 16.
 class KeyboardTest : public GameTest {
-  protected:
+protected:
     void SetUp() override {
         StartWith(6, 3, 2, 5);
         fake.unloadTarget = &game;
@@ -38,7 +38,7 @@ struct KeyCase {
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << "key " << c.code; }
 
 class KeyMapTest : public KeyboardTest, public ::testing::WithParamInterface<KeyCase> {
-  protected:
+protected:
     void ExpectEffect() {
         switch (GetParam().effect) {
             case Effect::Left:

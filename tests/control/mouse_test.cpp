@@ -8,7 +8,7 @@ namespace {
 
 // A figure of type 6 just came in (anchor 15, column 5) and steering is on.
 class MouseTest : public GameTest {
-  protected:
+protected:
     void SetUp() override {
         StartWith(6, 3, 2, 5);
         game.mnuMouse_Click();

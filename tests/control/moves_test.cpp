@@ -7,7 +7,7 @@ namespace blokka::testing {
 namespace {
 
 class MovesTest : public GameTest {
-  protected:
+protected:
     void SetUp() override { StartOnBoard(4, 2); }
 };
 

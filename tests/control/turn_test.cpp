@@ -22,7 +22,7 @@ void PrintTo(const TurnCase& c, std::ostream* os) {
 }
 
 class TurnTest : public GameTest, public ::testing::WithParamInterface<TurnCase> {
-  protected:
+protected:
     void SetUp() override {
         const TurnCase& c = GetParam();
         Start();

@@ -131,7 +131,7 @@ TEST_F(TickTest, NothingHappensOnATickAfterTheGameIsOver) {
 // keep being removed, then pseudo-random figures moved and turned at will until the stack
 // reaches the top. The record's rules and the screen are checked after every event.
 class WholeGameTest : public GameTest {
-  protected:
+protected:
     void Check(const char* event) {
         ASSERT_TRUE(RecordHolds(game)) << "after " << event << " " << events;
         ASSERT_TRUE(ScreenShowsBoard(game, fake)) << "after " << event << " " << events;

@@ -31,7 +31,7 @@ inline constexpr std::array<std::uint32_t, 7> kBlockFaces = {0xe70000, 0xe75d00,
 
 // One reading of the 208 display cells: 1..200 the board, 201..208 the next-figure box.
 class Board {
-  public:
+public:
     static constexpr int kUnknown = -1;
     static constexpr int kEmpty = 0;
 
@@ -57,7 +57,7 @@ class Board {
         return out << b.Picture();
     }
 
-  private:
+private:
     std::array<int, 208> look_{};
     std::array<std::uint32_t, 208> inside_{};
     std::array<std::vector<std::uint32_t>, 208> edge_{};
@@ -101,7 +101,7 @@ struct PopupMenu {
 };
 
 class Blokka {
-  public:
+public:
     explicit Blokka(XSession& x);
 
     Process& process() { return process_; }
@@ -147,7 +147,7 @@ class Blokka {
     // Clicks the caption of menu bar menu `menu`, which opens it or, when open, closes it.
     void ClickMenuBar(int menu);
 
-  private:
+private:
     PopupMenu ReadPopup(Window popup);
     std::vector<Point> MenuBarCaptions();
 

@@ -12,7 +12,7 @@
 namespace blokka::e2e {
 
 class DisplayTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         if (!HasFailure()) return;
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -24,7 +24,7 @@ class DisplayTest : public ::testing::Test {
 };
 
 class GameTest : public DisplayTest {
-  protected:
+protected:
     void SetUp() override { game = std::make_unique<Blokka>(x); }
 
     // The slowest speed: a tick a second, so that a single key's effect shows well before the

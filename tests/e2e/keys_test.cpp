@@ -6,7 +6,7 @@ namespace blokka::e2e {
 namespace {
 
 class KeysTest : public GameTest {
-  protected:
+protected:
     void SetUp() override {
         GameTest::SetUp();
         Slowest();

@@ -8,7 +8,7 @@ namespace blokka::e2e {
 namespace {
 
 class MouseTest : public GameTest {
-  protected:
+protected:
     void SetUp() override {
         GameTest::SetUp();
         Slowest();

@@ -27,7 +27,7 @@ bool WaitUntil(const std::function<bool()>& ready, std::chrono::milliseconds dea
 // A child process; killed with SIGKILL when this object goes, and by the kernel when the test
 // process dies first.
 class Process {
-  public:
+public:
     Process(const std::vector<std::string>& argv, const std::string& display, int keepFd = -1);
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -38,7 +38,7 @@ class Process {
     bool WaitExit(std::chrono::milliseconds deadline = kPatience);
     void Kill();
 
-  private:
+private:
     pid_t pid_ = -1;
     bool reaped_ = false;
 };
@@ -65,7 +65,7 @@ struct Image {
 };
 
 class XSession {
-  public:
+public:
     XSession();
     ~XSession();
     XSession(const XSession&) = delete;
@@ -91,7 +91,7 @@ class XSession {
     void MovePointer(int x, int y);
     void Click(int x, int y, int button);
 
-  private:
+private:
     std::optional<Process> server_;
     std::string display_;
     Display* dpy_ = nullptr;

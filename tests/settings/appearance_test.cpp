@@ -8,7 +8,7 @@ namespace {
 
 // Type 4 falls and type 6 waits in the box; later random types come from the script.
 class AppearanceTest : public GameTest {
-  protected:
+protected:
     void SetUp() override { StartWith(4, 1, 6, 2); }
 
     std::vector<int> Falling(int count) {

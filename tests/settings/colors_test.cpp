@@ -14,7 +14,7 @@ constexpr MenuItem kColorItems[] = {MenuItem::mnuColor1, MenuItem::mnuColor2, Me
                                     MenuItem::mnuColor7};
 
 class ColorsTest : public GameTest {
-  protected:
+protected:
     void SetUp() override { Start(); }
 
     void Switch(int k) { (game.*kColorClicks[k - 1])(); }

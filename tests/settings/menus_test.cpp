@@ -69,7 +69,7 @@ constexpr SpeedItem kSpeedItems[] = {
 };
 
 class SpeedItemTest : public GameTest, public ::testing::WithParamInterface<SpeedItem> {
-  protected:
+protected:
     void ExpectOnlyMark(int interval) {
         for (const SpeedItem& other : kSpeedItems) {
             EXPECT_EQ(fake.Checked(other.item), other.interval == interval) << other.interval;

@@ -107,7 +107,7 @@ inline std::vector<std::string> CheckedItems(const FakeWindow& fake) {
 }
 
 class GameTest : public ::testing::Test {
-  protected:
+protected:
     static float Pick(int choice) { return FakeWindow::Choose(choice, 7); }
 
     // Start-up as the program runs it; no figure has come in yet.

@@ -12,7 +12,7 @@
 namespace blokka::testing {
 
 class NullWindow final : public WindowLayer {
-  public:
+public:
     // Counts the pictures given to display cells; the mouse benchmark reports it per event.
     std::int64_t paints = 0;
 
@@ -48,7 +48,7 @@ class NullWindow final : public WindowLayer {
         return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
     }
 
-  private:
+private:
     std::array<CellBounds, kDisplayCells + 1> bounds_{};
     std::uint32_t labelColor_ = 0;
     bool timerEnabled_ = true;

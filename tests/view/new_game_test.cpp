@@ -8,7 +8,7 @@ namespace {
 
 // A game well under way, with every setting moved away from its start value.
 class NewGameTest : public GameTest {
-  protected:
+protected:
     void SetUp() override {
         StartWith(5, 2, 3, 6);
         game.mnuMouse_Click();

@@ -35,7 +35,7 @@ struct Playing : StartedWindow {
 class KeyboardTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() {
         // A style with menu navigation by Alt, as desktops with that habit have it.
         QApplication::setStyle("Windows");

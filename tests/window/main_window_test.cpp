@@ -112,7 +112,7 @@ Q_DECLARE_METATYPE(Layout)
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void theMenuBarMatchesTheMenuTableAfterStartUp() {
         StartedWindow w;
         QVERIFY(w.loaded);

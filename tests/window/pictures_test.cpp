@@ -77,7 +77,7 @@ QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xfffff
 class PicturesTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void theBlockRegionsCoverEachPixelOnce() {
         QBitArray seen(36 * 36);
         for (const Region& region : blockRegions()) {
