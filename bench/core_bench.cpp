@@ -54,6 +54,12 @@ struct Bench {
     GameState& Record() { return game; }
 };
 
+// A refused move paints nothing; a benchmark of moves that paints nothing timed only refusals.
+void CheckPainted(benchmark::State& state, const Bench& b, std::int64_t paintsBefore) {
+    if (b.window.paints == paintsBefore) state.SkipWithError("no move was carried out");
+    state.SetItemsProcessed(state.iterations());
+}
+
 // One tick of a figure falling one row on an empty board. The figure is put back at the top
 // every 16 ticks; the copy of the record that does it is timed apart in BM_RestoreRecord.
 void BM_TickFall(benchmark::State& state) {
@@ -83,6 +89,7 @@ BENCHMARK(BM_RestoreRecord);
 void BM_MoveSideways(benchmark::State& state) {
     Bench b;
     b.Place(6, 15);
+    const std::int64_t paintsBefore = b.window.paints;
     bool left = true;
     for (auto _ : state) {
         if (left) {
@@ -92,7 +99,7 @@ void BM_MoveSideways(benchmark::State& state) {
         }
         left = !left;
     }
-    state.SetItemsProcessed(state.iterations());
+    CheckPainted(state, b, paintsBefore);
 }
 BENCHMARK(BM_MoveSideways);
 
@@ -100,12 +107,13 @@ BENCHMARK(BM_MoveSideways);
 void BM_KeyLeftRight(benchmark::State& state) {
     Bench b;
     b.Place(6, 15);
+    const std::int64_t paintsBefore = b.window.paints;
     bool left = true;
     for (auto _ : state) {
         b.game.Form_KeyDown(left ? blokka::vk::Left : blokka::vk::Right);
         left = !left;
     }
-    state.SetItemsProcessed(state.iterations());
+    CheckPainted(state, b, paintsBefore);
 }
 BENCHMARK(BM_KeyLeftRight);
 
@@ -114,8 +122,9 @@ BENCHMARK(BM_KeyLeftRight);
 void BM_Turn(benchmark::State& state) {
     Bench b;
     b.Place(2, 55);
+    const std::int64_t paintsBefore = b.window.paints;
     for (auto _ : state) b.game.RotateFigure();
-    state.SetItemsProcessed(state.iterations());
+    CheckPainted(state, b, paintsBefore);
 }
 BENCHMARK(BM_Turn);
 
