@@ -1,155 +1,213 @@
 #pragma once
-// A game wired to the scripted fake window, with the checks every rule test shares.
+// A game wired to the scripted fake window; boards as small ASCII pictures, one string per row:
+//   '.' empty    '#' fixed in colour 1    '2'..'7' fixed in that colour    'o' falling
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
-#include "board_picture.h"
 #include "control/key_codes.h"
-#include "core/game.h"
+#include "core/figures.h"
 #include "fake_window.h"
+#include "settings/menu_tree.h"
 
 namespace blokka::testing {
 
-// The background picture of a background mode.
-inline int BackgroundOf(int backMode) { return backMode == 1 ? 8 : backMode == 2 ? 9 : 10; }
-
-// The rules every handler leaves the record in: empty cells carry no colour, occupied ones one
-// of the seven; the falling cells are the four of the falling figure with Pivot among them, and
-// none while no figure falls or after a game over.
-inline ::testing::AssertionResult RecordHolds(const GameState& game) {
-    int falling = 0;
-    for (int n = 1; n <= kBoardCells; ++n) {
-        const Integer state = game.CellState(n);
-        const Integer color = game.CellColor(n);
-        if (state < 0 || state > 2) {
-            return ::testing::AssertionFailure() << "cell " << n << " has state " << state;
+// Writes the rows from `firstRow` down (1 = top), unmarked: the picture is a starting position.
+inline void SetRows(GameState& game, int firstRow, std::initializer_list<std::string_view> rows) {
+    int n = (firstRow - 1) * kBoardColumns;
+    for (std::string_view text : rows) {
+        for (char c : text) {
+            ++n;
+            const bool falling = c == 'o';
+            game.CellState(n) = c == '.' ? kEmpty : falling ? kFalling : kFixed;
+            game.CellColor(n) = static_cast<Integer>(c == '.'  ? 0
+                                                     : falling ? std::max<Integer>(game.CurColor, 1)
+                                                     : c == '#' ? 1
+                                                                : c - '0');
+            game.CellDirty(n) = 0;
         }
-        if ((state == kEmpty) != (color == 0) || color < 0 || color > kColors) {
-            return ::testing::AssertionFailure()
-                   << "cell " << n << " has state " << state << " and colour " << color;
-        }
-        if (state == kFalling) ++falling;
     }
-    const int expected = (game.GameOver == 1 || game.CurType == 0) ? 0 : 4;
-    if (falling != expected) {
-        return ::testing::AssertionFailure() << falling << " falling cells with CurType "
-                                             << game.CurType << " and GameOver " << game.GameOver;
-    }
-    if (expected == 4 &&
-        (game.Pivot < 1 || game.Pivot > kBoardCells || game.CellState(game.Pivot) != kFalling)) {
-        return ::testing::AssertionFailure() << "Pivot " << game.Pivot << " is not falling";
-    }
-    return ::testing::AssertionSuccess();
 }
 
-// After a handler every board cell shows the picture of its colour or of the background, is
-// visible, and nothing is left marked.
-inline ::testing::AssertionResult ScreenShowsBoard(const GameState& game, const FakeWindow& fake) {
-    for (int n = 1; n <= kBoardCells; ++n) {
-        const int expected =
-            game.CellColor(n) != 0 ? game.CellColor(n) : BackgroundOf(game.BackMode);
-        const FakeCell& cell = fake.cells.at(static_cast<std::size_t>(n));
-        if (cell.picture != expected || !cell.visible || game.CellDirty(n) != 0) {
-            return ::testing::AssertionFailure()
-                   << "cell " << n << " shows " << cell.picture << " (visible " << cell.visible
-                   << ", dirty " << game.CellDirty(n) << "), expected " << expected;
-        }
-    }
-    return ::testing::AssertionSuccess();
+// Writes the rows so that the last one is the bottom row 20.
+inline void SetBottom(GameState& game, std::initializer_list<std::string_view> rows) {
+    SetRows(game, 21 - static_cast<int>(rows.size()), rows);
 }
 
-// The pictures of the next-figure box, 201..208, as "upper row/lower row", '.' for the
-// background of the present mode and the picture number otherwise.
-inline std::string BoxPicture(const GameState& game, const FakeWindow& fake) {
+// Rows firstRow..lastRow joined by '\n', in the notation of SetRows.
+inline std::string Picture(const GameState& game, int firstRow, int lastRow) {
     std::string out;
-    for (int k = kBoxFirst; k <= kDisplayCells; ++k) {
-        if (k == 205) out += '/';
-        const int picture = fake.cells.at(static_cast<std::size_t>(k)).picture;
-        out += picture == BackgroundOf(game.BackMode) ? '.' : static_cast<char>('0' + picture);
+    for (int n = (firstRow - 1) * kBoardColumns + 1; n <= lastRow * kBoardColumns; ++n) {
+        if (n % kBoardColumns == 1 && !out.empty()) out += '\n';
+        const Integer color = game.CellColor(n);
+        out += game.CellState(n) == kEmpty     ? '.'
+               : game.CellState(n) == kFalling ? 'o'
+               : color == 1                    ? '#'
+                                               : static_cast<char>('0' + color);
     }
     return out;
 }
 
-// Position of the first log line equal to `line`, or -1.
-inline int LogIndex(const FakeWindow& fake, const std::string& line, int from = 0) {
-    for (int i = from; i < static_cast<int>(fake.log.size()); ++i) {
-        if (fake.log.at(static_cast<std::size_t>(i)) == line) return i;
+// The sorted board cells of a figure of `type` in `rotation` anchored at `pivot`.
+inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
+    std::vector<int> cells;
+    for (int offset : kFigures.at(type).orientations.at(rotation)) cells.push_back(pivot + offset);
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+inline std::vector<int> FallingCells(const GameState& game) {
+    std::vector<int> cells;
+    for (int n = 1; n <= kBoardCells; ++n) {
+        if (game.CellState(n) == kFalling) cells.push_back(n);
     }
-    return -1;
+    return cells;
 }
 
-inline int LogCount(const FakeWindow& fake, const std::string& line) {
-    return static_cast<int>(std::count(fake.log.begin(), fake.log.end(), line));
+// Puts a falling figure on the board as if it had come in and been turned there.
+inline void PlaceFigure(GameState& game, int type, int rotation, int pivot, int color = 3) {
+    game.CurType = static_cast<Integer>(type);
+    game.Rotation = static_cast<Integer>(rotation);
+    game.Pivot = static_cast<Integer>(pivot);
+    game.CurColor = static_cast<Integer>(color);
+    for (int n : FigureCells(type, rotation, pivot)) {
+        game.CellState(n) = kFalling;
+        game.CellColor(n) = static_cast<Integer>(color);
+    }
 }
 
-// The display cells painted since the log was last cleared, in ascending order.
+inline int BackgroundOf(int backMode) { return 7 + backMode; }
+
+// The rules every handler leaves the record in: empty cells carry no colour, occupied ones one
+// of the seven; the falling cells are the four of the falling figure, its anchor among them,
+// and none while no figure falls or after a game over.
+inline ::testing::AssertionResult RecordHolds(const GameState& game) {
+    int falling = 0;
+    for (int n = 1; n <= kBoardCells; ++n) {
+        const Integer state = game.CellState(n), color = game.CellColor(n);
+        if (state < 0 || state > 2 || (state == kEmpty) != (color == 0) || color > kColors) {
+            return ::testing::AssertionFailure() << "cell " << n << ": " << state << "/" << color;
+        }
+        falling += state == kFalling ? 1 : 0;
+    }
+    const int expected = (game.GameOver == 1 || game.CurType == 0) ? 0 : 4;
+    if (falling != expected || (expected == 4 && game.CellState(game.Pivot) != kFalling)) {
+        return ::testing::AssertionFailure()
+               << falling << " falling cells, CurType " << game.CurType << ", Pivot " << game.Pivot;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every board cell shows the picture of its colour or of the background, and none is marked.
+inline ::testing::AssertionResult ScreenShowsBoard(const GameState& game, const FakeWindow& fake) {
+    for (int n = 1; n <= kBoardCells; ++n) {
+        const int expected =
+            game.CellColor(n) != 0 ? game.CellColor(n) : BackgroundOf(game.BackMode);
+        const FakeCell& cell = fake.cells.at(n);
+        if (cell.picture != expected || !cell.visible || game.CellDirty(n) != 0) {
+            return ::testing::AssertionFailure()
+                   << "cell " << n << " shows " << cell.picture << ", expected " << expected;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// The next-figure box as "upper row/lower row": '.' for the background, else the picture.
+inline std::string BoxPicture(const GameState& game, const FakeWindow& fake) {
+    std::string out;
+    for (int k = kBoxFirst; k <= kDisplayCells; ++k) {
+        const int picture = fake.cells.at(k).picture;
+        out += picture == BackgroundOf(game.BackMode) ? '.' : static_cast<char>('0' + picture);
+        if (k == 204) out += '/';
+    }
+    return out;
+}
+
+// The display cells painted since the log was last cleared.
 inline std::vector<int> PaintedCells(const FakeWindow& fake) {
     std::vector<int> painted;
     for (int k = 1; k <= kDisplayCells; ++k) {
-        if (fake.cells.at(static_cast<std::size_t>(k)).paints > 0) painted.push_back(k);
+        if (fake.cells.at(k).paints > 0) painted.push_back(k);
     }
     return painted;
 }
 
-// The names of the menu items that carry a mark, in menu order.
-inline std::vector<std::string> CheckedItems(const FakeWindow& fake) {
-    std::vector<std::string> names;
-    for (const MenuEntry& entry : kMenuTree) {
-        if (entry.item != MenuItem::None && fake.Checked(entry.item)) {
-            names.emplace_back(entry.name);
+// The checked items whose names are `group` and a number ("mnuSpeed" gives "mnuSpeed350"),
+// space-separated in menu order; every checked item for an empty group.
+inline std::string Marks(const FakeWindow& fake, std::string_view group = {}) {
+    std::string out;
+    for (const MenuEntry& e : kMenuTree) {
+        const bool inGroup = e.name.starts_with(group) &&
+                             (group.empty() || (e.name.size() > group.size() &&
+                                                std::isdigit(e.name[group.size()]) != 0));
+        if (e.item != MenuItem::None && inGroup && fake.Checked(e.item)) {
+            out += (out.empty() ? "" : " ") + std::string(e.name);
         }
     }
-    return names;
+    return out;
+}
+
+// The click handlers of a group, in menu order, each with the number in its name.
+inline std::vector<std::pair<int, void (Game::*)()>> Handlers(std::string_view group) {
+    std::vector<std::pair<int, void (Game::*)()>> out;
+    for (const MenuEntry& e : kMenuTree) {
+        if (e.click && e.name.starts_with(group) && std::isdigit(e.name[group.size()]) != 0) {
+            out.emplace_back(std::stoi(std::string(e.name.substr(group.size()))), e.click);
+        }
+    }
+    return out;
 }
 
 class GameTest : public ::testing::Test {
 protected:
     static float Pick(int choice) { return FakeWindow::Choose(choice, 7); }
 
-    // Start-up as the program runs it; no figure has come in yet.
-    void Start() { game.Form_Load(); }
-
-    // Start-up and the first tick: a figure of `type` in `color` falls from the top and
-    // `nextType` in `nextColor` waits in the box.
+    // Start-up and the first tick: `type` in `color` falls from the top and `nextType` in
+    // `nextColor` waits in the box.
     void StartWith(int type, int color, int nextType, int nextColor) {
-        Start();
+        game.Form_Load();
         fake.ScriptRandom({Pick(type), Pick(color), Pick(nextType), Pick(nextColor)});
         ASSERT_TRUE(fake.Tick(game));
-        ASSERT_EQ(game.CurType, type);
-        ASSERT_EQ(game.NextType, nextType);
     }
 
-    // Start-up, then a board set up by hand: no figure falls yet and `nextType` in `nextColor`
-    // waits in the box. Further choices come from the script (or the fake's fallback).
+    // Start-up, then a board set up by hand: no figure falls yet and `nextType` waits.
     void StartOnBoard(int nextType = 1, int nextColor = 5) {
-        Start();
+        game.Form_Load();
         game.NextType = static_cast<Integer>(nextType);
         game.NextColor = static_cast<Integer>(nextColor);
     }
 
-    // Takes the falling figure off the board, as a landing would, and runs one tick; gives
-    // the type that came in.
+    // Takes the falling figure off the board, as a landing would, runs one tick and gives the
+    // type that came in.
     int NextFalling() {
-        for (int n = 1; n <= kBoardCells; ++n) {
-            game.CellState(n) = kEmpty;
-            game.CellColor(n) = 0;
-        }
+        for (int n : FallingCells(game)) game.CellState(n) = game.CellColor(n) = 0;
         game.CurType = 0;
         EXPECT_TRUE(fake.Tick(game));
         return game.CurType;
     }
 
-    // Brings the screen up to date with a board set up by hand.
+    // Brings the screen up to date with a board set up by hand, then forgets the log.
     void ShowBoard() {
         for (int n = 1; n <= kBoardCells; ++n) game.CellDirty(n) = 1;
         game.DrawDirtyCells();
+        fake.ClearLog();
+    }
+
+    // A game over: the next figure finds its spawn cells taken.
+    void EndTheGame() {
+        SetRows(game, 1, {".########.", ".########."});
+        for (int n : FallingCells(game)) game.CellState(n) = kFixed;
+        game.CurType = 0;
+        fake.Tick(game);
+        ASSERT_EQ(game.GameOver, 1);
     }
 
     void Key(Integer code) { game.Form_KeyDown(code); }
+    const GameState& State() const { return game; }
 
     FakeWindow fake;
     Game game{fake};
