@@ -8,133 +8,101 @@ namespace {
 
 using MenusTest = GameTest;
 
-TEST_F(MenusTest, EscapeItemsStoreTheirActionAndCarryTheOnlyMark) {
-    StartWith(2, 2, 2, 2);
-    for (auto [action, click] : Handlers("mnuESC")) {
-        GameState expected = game;
-        expected.EscAction = static_cast<Byte>(action);
-        (game.*click)();
-        EXPECT_EQ(State(), expected);
-        EXPECT_EQ(Marks(fake, "mnuESC"), "mnuESC" + std::to_string(action));
-    }
-    EXPECT_TRUE(fake.timerEnabled);
-}
-
-TEST_F(MenusTest, SpeedItemsSetTheIntervalAndTheOnlyMarkWithoutStartingOrStoppingTheTimer) {
+TEST_F(MenusTest, EscapeAndSpeedItemsStoreTheirValueAndCarryTheOnlyMarkRunningOrPaused) {
     StartWith(2, 2, 2, 2);
     const auto speeds = Handlers("mnuSpeed");
     ASSERT_EQ(speeds.size(), 20u);
     for (int paused = 0; paused < 2; ++paused) {
         if (paused == 1) Key(vk::P);
-        for (std::size_t i = 0; i < speeds.size(); ++i) {
+        for (auto [action, click] : Handlers("mnuESC")) {
+            GameState expected = game;
+            expected.EscAction = static_cast<Byte>(action);
+            (game.*click)();
+            EXPECT_EQ(State(), expected);
+            EXPECT_EQ(Marks(fake, "mnuESC"), "mnuESC" + std::to_string(action));
+        }
+        for (int i = 0; i < 20; ++i) {
             const auto [interval, click] = speeds[(i * 7 + 3) % 20];  // in a scrambled order
             (game.*click)();
+            EXPECT_EQ(interval, 50 * ((i * 7 + 3) % 20 + 1));
             EXPECT_EQ(fake.timerInterval, interval);
             EXPECT_EQ(Marks(fake, "mnuSpeed"), "mnuSpeed" + std::to_string(interval));
             EXPECT_EQ(fake.timerEnabled, paused == 0);
         }
     }
-    EXPECT_EQ(speeds.front().first, 50);
-    EXPECT_EQ(speeds.back().first, 1000);
-    EXPECT_TRUE(fake.Checked(MenuItem::mnuPause));
     game.mnuNew_Click();
-    EXPECT_EQ(fake.timerInterval, speeds[(19 * 7 + 3) % 20].first);
+    EXPECT_EQ(fake.timerInterval, 850);
 }
 
-// Colour k as a digit for each colour on, and the marks as "all|colours|one".
 class ColorsTest : public GameTest {
 protected:
     void SetUp() override { game.Form_Load(); }
     void Switch(int k) { (game.*Handlers("mnuColor").at(k - 1).second)(); }
+    // The colours on as digits and the marks as "all|colours|one".
     std::string Colours() const {
-        std::string on;
+        std::string on, marks = fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|";
         for (int k = 1; k <= 7; ++k) on += game.ColorOn(k) == 1 ? std::to_string(k) : "";
-        return on;
-    }
-    std::string ColourMarks() const {
-        std::string marks = fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|";
-        for (int k = 1; k <= 7; ++k) {
-            if (fake.Checked(
-                    static_cast<MenuItem>(static_cast<int>(MenuItem::mnuColor1) + k - 1))) {
-                marks += std::to_string(k);
-            }
-        }
+        for (char c : Marks(fake, "mnuColor")) marks += std::isdigit(c) ? std::string(1, c) : "";
+        EXPECT_EQ(marks, std::string(fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|") + on);
         return marks + (fake.Checked(MenuItem::mnuColors1) ? "|one" : "|-");
     }
 };
 
 TEST_F(ColorsTest, SwitchingColoursOffAndOnMarksThemAndTheSummaries) {
-    EXPECT_EQ(ColourMarks(), "all|1234567|-");
+    EXPECT_EQ(Colours(), "all|1234567|-");
     Switch(1);
-    EXPECT_EQ(Colours(), "234567");
-    EXPECT_EQ(ColourMarks(), "-|234567|-");
+    EXPECT_EQ(Colours(), "-|234567|-");
     for (int k : {2, 3, 4, 5}) Switch(k);
-    EXPECT_EQ(ColourMarks(), "-|67|-");
+    EXPECT_EQ(Colours(), "-|67|-");
     Switch(6);
-    EXPECT_EQ(ColourMarks(), "-|7|one");
+    EXPECT_EQ(Colours(), "-|7|one");
     Switch(3);
-    EXPECT_EQ(ColourMarks(), "-|37|-");
+    EXPECT_EQ(Colours(), "-|37|-");
     game.mnuColors7_Click();
-    EXPECT_EQ(Colours(), "1234567");
-    EXPECT_EQ(ColourMarks(), "all|1234567|-");
+    EXPECT_EQ(Colours(), "all|1234567|-");
     EXPECT_EQ(fake.randomDraws, 0);
 }
 
 TEST_F(ColorsTest, OneOrSwitchingOffTheLastColourLeavesOneOnChosenAtRandom) {
     for (int chosen : {1, 4, 7}) {
         game.mnuColors7_Click();
-        fake.ScriptRandom({Pick(chosen)});
+        fake.Script({chosen});
         game.mnuColors1_Click();
-        EXPECT_EQ(Colours(), std::to_string(chosen));
-        EXPECT_EQ(ColourMarks(), "-|" + Colours() + "|one");
-
-        fake.ScriptRandom({Pick(8 - chosen)});
+        EXPECT_EQ(Colours(), "-|" + std::to_string(chosen) + "|one");
+        fake.Script({8 - chosen});
         Switch(chosen);
-        EXPECT_EQ(Colours(), std::to_string(8 - chosen));
-        EXPECT_EQ(ColourMarks(), "-|" + Colours() + "|one");
+        EXPECT_EQ(Colours(), "-|" + std::to_string(8 - chosen) + "|one");
     }
 }
 
 TEST_F(ColorsTest, TheWaitingFigureKeepsItsColourAndLaterOnesComeOnlyFromTheColoursOn) {
-    fake.ScriptRandom({Pick(2), Pick(3), Pick(5), Pick(1)});
+    fake.Script({2, 3, 5, 1});
     fake.Tick(game);
     Key(vk::P);
     fake.ClearLog();
-    Switch(1);  // acts while paused and redraws nothing
+    for (int k : {1, 3, 4, 6, 7}) Switch(k);  // acts while paused and redraws nothing
     EXPECT_TRUE(PaintedCells(fake).empty());
     EXPECT_EQ(BoxPicture(game, fake), ".11./11..");
     Key(vk::P);
-
     std::vector<int> colors;
-    for (float r : {0.0f, 0.2f, 0.4f, 0.6f, 0.8f, 0.99f}) {
-        fake.ScriptRandom({Pick(4), r});
+    for (float r : {0.0f, 0.49f, 0.5f, 0.99f}) {
+        fake.Script({1});
+        fake.randomScript.push_back(r);
         NextFalling();
         colors.push_back(game.CurColor);
     }
-    EXPECT_EQ(colors, (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(game.NextColor, 7);
-
-    for (int k : {3, 4, 6, 7}) Switch(k);  // colours 2 and 5 on
-    ASSERT_EQ(Colours(), "25");
-    colors.clear();
-    for (float r : {0.0f, 0.49f, 0.5f, 0.99f}) {
-        fake.ScriptRandom({Pick(1), r});
-        NextFalling();
-        colors.push_back(game.NextColor);
-    }
-    EXPECT_EQ(colors, (std::vector<int>{2, 2, 5, 5}));
+    EXPECT_EQ(colors, (std::vector<int>{1, 2, 2, 5}));
+    EXPECT_EQ(game.NextColor, 5);
 }
 
 // Type 4 falls and type 6 waits; each row gives the clicks, the random values drawn for types
-// and colours (as choices out of seven), the types that then come in and the marks.
+// and colours (as choices out of seven), the types that then come in and the marks of
+// "Случайные", "По 2", "По 3" and "По очереди".
 struct Appearance {
     std::vector<void (Game::*)()> clicks;
-    std::vector<int> choices;
-    std::vector<int> types;
-    std::string marks;  // "Случайные", "По 2", "По 3", "По очереди": x checked
+    std::vector<int> choices, types;
+    std::string marks;
 };
-
-void PrintTo(const Appearance& a, std::ostream* os) { *os << a.marks << " " << a.clicks.size(); }
 
 class AppearanceTest : public GameTest, public ::testing::WithParamInterface<Appearance> {};
 
@@ -142,13 +110,13 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheMode) {
     const Appearance& a = GetParam();
     StartWith(4, 1, 6, 2);
     for (auto click : a.clicks) (game.*click)();
-    for (int choice : a.choices) fake.ScriptRandom({Pick(choice)});
+    for (int choice : a.choices) fake.Script({choice});
     std::vector<int> types;
     for (std::size_t i = 0; i < a.types.size(); ++i) types.push_back(NextFalling());
     EXPECT_EQ(types, a.types);
     std::string marks;
-    for (MenuItem item : {MenuItem::mnuFigures0, MenuItem::mnuFigures1, MenuItem::mnuFigures2,
-                          MenuItem::mnuFiguresABC}) {
+    for (auto item : {MenuItem::mnuFigures0, MenuItem::mnuFigures1, MenuItem::mnuFigures2,
+                      MenuItem::mnuFiguresABC}) {
         marks += fake.Checked(item) ? 'x' : '.';
     }
     EXPECT_EQ(marks, a.marks);
@@ -170,9 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
         Appearance{{&G::mnuFigures2_Click, &G::mnuFigures0_Click}, {3, 1, 5, 1}, {6, 3, 5}, "x..."},
         Appearance{{&G::mnuFiguresABC_Click}, {}, {6, 7, 1, 2}, "x..x"},
         Appearance{
-            {&G::mnuFigures1_Click, &G::mnuFiguresABC_Click}, {}, {6, 6, 7, 7, 1, 1, 2, 2}, ".x.x"},
+            {&G::mnuFigures1_Click, &G::mnuFiguresABC_Click}, {}, {6, 6, 7, 7, 1, 1}, ".x.x"},
         Appearance{
-            {&G::mnuFigures2_Click, &G::mnuFiguresABC_Click}, {}, {6, 6, 7, 7, 7, 1, 1, 1}, "..xx"},
+            {&G::mnuFigures2_Click, &G::mnuFiguresABC_Click}, {}, {6, 6, 7, 7, 7, 1}, "..xx"},
         Appearance{
             {&G::mnuFiguresABC_Click, &G::mnuFiguresABC_Click}, {3, 1, 5, 1}, {6, 3, 5}, "x..."}));
 
@@ -181,8 +149,7 @@ TEST_F(MenusTest, ANewGameInPairModeStartsAFullPair) {
     game.mnuFigures1_Click();
     NextFalling();  // 6 comes in, 6 waits as its pair
     game.mnuNew_Click();
-    EXPECT_EQ(game.RepeatLeft, 1);
-    fake.ScriptRandom({Pick(1), Pick(5), Pick(1)});
+    fake.Script({1, 5, 1});
     std::vector<int> types;
     for (int i = 0; i < 3; ++i) types.push_back(NextFalling());
     EXPECT_EQ(types, (std::vector<int>{6, 6, 5}));

@@ -3,6 +3,7 @@
 // every call that changes something, answers random values from a script, and fires a tick
 // only when a test asks.
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <string>
@@ -15,8 +16,8 @@ namespace blokka::testing {
 
 struct FakeCell {
     bool visible = false;
-    int picture = 0;  // 0 = none yet
-    int paints = 0;   // pictures given since the log was last cleared
+    int picture = 0;
+    int paints = 0;  // pictures given since the log was last cleared
     CellBounds bounds;
 };
 
@@ -25,50 +26,75 @@ public:
     FakeWindow();
 
     void CreateCell(int k) override { Log("create " + std::to_string(k)); }
-    void SetCellPicture(int k, int picture) override;
+    void SetCellPicture(int k, int picture) override {
+        cells.at(k).picture = picture;
+        ++cells.at(k).paints;
+        Log("picture " + std::to_string(k) + " " + std::to_string(picture));
+    }
     void SetCellVisible(int k, bool visible) override { cells.at(k).visible = visible; }
     void SetCellBounds(int k, CellBounds bounds) override { cells.at(k).bounds = bounds; }
     CellBounds GetCellBounds(int k) const override { return cells.at(k).bounds; }
-    void SetLabelCaption(std::string_view utf8) override;
+    void SetLabelCaption(std::string_view utf8) override { Log("caption " + (caption = utf8)); }
     std::uint32_t LabelColor() const override { return labelColor; }
-    void SetLabelColor(std::uint32_t rgb) override;
-    void SetLabelPosition(int left, int top) override;
+    void SetLabelColor(std::uint32_t rgb) override {
+        Log("colour " + std::to_string(labelColor = rgb));
+    }
+    void SetLabelPosition(int left, int top) override {
+        Log("label at " + std::to_string(left) + "," + std::to_string(top));
+    }
     bool TimerEnabled() const override { return timerEnabled; }
-    void SetTimerEnabled(bool enabled) override;
+    void SetTimerEnabled(bool enabled) override {
+        timerRestarts += enabled && !timerEnabled ? 1 : 0;
+        Log((timerEnabled = enabled) ? "timer on" : "timer off");
+    }
     std::int32_t TimerInterval() const override { return timerInterval; }
     void SetTimerInterval(std::int32_t ms) override { timerInterval = ms; }
     bool Checked(MenuItem item) const override { return marks.at(static_cast<int>(item)); }
     void SetChecked(MenuItem item, bool checked) override;
     void Minimize() override { Log("minimize"); }
-    void Close() override;
-    bool OtherInstanceRunning() override { return otherInstance; }
-    void End() override;
-    float SecondsSinceMidnight() const override { return secondsSinceMidnight; }
-    void SeedRandom(float value) override { Log("seed " + std::to_string(value)); }
-    float RandomValue() override;
-
-    // Values RandomValue hands out, in order; once used up it answers 0.
-    void ScriptRandom(std::initializer_list<float> values) {
-        randomScript.insert(randomScript.end(), values);
+    void Close() override {
+        Log("close");
+        if (unloadTarget) unloadTarget->Form_Unload();
     }
-    // A value that makes Int(n * value) + 1 come out as `choice` (1..n).
-    static float Choose(int choice, int n) { return (choice - 0.5f) / static_cast<float>(n); }
+    bool OtherInstanceRunning() override { return otherInstance; }
+    void End() override { Log("end"); }
+    float SecondsSinceMidnight() const override { return 5025.25f; }
+    void SeedRandom(float value) override { Log("seed " + std::to_string(value)); }
+    float RandomValue() override {
+        ++randomDraws;
+        if (randomScript.empty()) return 0.0f;
+        const float value = randomScript.front();
+        randomScript.pop_front();
+        return value;
+    }
+
+    // Makes the next random values Int(7 * value) + 1 come out as the choices given, in order;
+    // once the script is used up every value is 0.
+    void Script(std::initializer_list<int> choices) {
+        for (int c : choices) randomScript.push_back((c - 0.5f) / 7);
+    }
     // Fires one tick if the timer runs, as the real timer would; returns whether it fired.
-    bool Tick(Game& game);
-    void ClearLog();
-    int LogCount(const std::string& line) const;
+    bool Tick(Game& game) {
+        if (!timerEnabled) return false;
+        game.tmrMain_Timer();
+        return true;
+    }
+    void ClearLog() {
+        log.clear();
+        for (FakeCell& cell : cells) cell.paints = 0;
+    }
+    int LogCount(const std::string& line) const {
+        return static_cast<int>(std::count(log.begin(), log.end(), line));
+    }
 
     std::array<FakeCell, kDisplayCells + 1> cells{};  // 1..208
     std::array<bool, kMenuItemCount> marks{};
-    std::string labelCaption;
+    std::string caption;
     std::uint32_t labelColor = kBlack;
-    int labelLeft = 0, labelTop = 0;
     bool timerEnabled = true;
     std::int32_t timerInterval = 350;
     int timerRestarts = 0;  // off-then-on switches
     bool otherInstance = false;
-    bool ended = false;
-    float secondsSinceMidnight = 43200.5f;
     std::deque<float> randomScript;
     int randomDraws = 0;
     std::vector<std::string> log;

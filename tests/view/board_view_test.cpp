@@ -1,8 +1,6 @@
 // The board view: the layout for each cell size, a new game that resets the game in play and
 // nothing else, and background modes that repaint every empty cell at once in every state.
 
-#include <ostream>
-
 #include "game_fixture.h"
 
 namespace blokka::testing {
@@ -11,16 +9,16 @@ namespace {
 using LayoutTest = GameTest;
 
 TEST_F(LayoutTest, EachSizePlacesBoardBoxAndLabelOnItsGridAndTakesTheOnlyMark) {
-    const struct {
-        int size, labelLeft, labelTop;
-    } sizes[] = {{12, 130, 232}, {18, 190, 352}, {24, 250, 472}, {30, 310, 592}};
-    game.Form_Load();
-    const auto handlers = Handlers("mnuSize");
-    ASSERT_EQ(handlers.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i) {
-        const int s = sizes[i].size;
-        ASSERT_EQ(handlers[i].first, s);
-        (game.*handlers[i].second)();
+    const char* labels[] = {"label at 130,232", "label at 190,352", "label at 250,472",
+                            "label at 310,592"};
+    StartWith(3, 5, 7, 2);
+    const GameState before = game;
+    const auto cells = fake.cells;
+    fake.ClearLog();
+    for (int i = 0; i < 4; ++i) {
+        const auto [s, click] = Handlers("mnuSize").at(i);
+        (game.*click)();
+        EXPECT_EQ(s, 12 + 6 * i);
         EXPECT_EQ(game.CellSize, s);
         for (int n = 1; n <= kDisplayCells; ++n) {
             const int box = n - kBoxFirst;
@@ -30,32 +28,16 @@ TEST_F(LayoutTest, EachSizePlacesBoardBoxAndLabelOnItsGridAndTakesTheOnlyMark) {
                     : CellBounds{10 + s * (10 + box % 4), 5 + s * (box / 4), s, s};
             EXPECT_EQ(fake.cells[n].bounds, expected) << n << " at size " << s;
             EXPECT_TRUE(fake.cells[n].visible) << n;
+            EXPECT_EQ(fake.cells[n].picture, cells[n].picture);
         }
-        EXPECT_EQ(fake.labelLeft, sizes[i].labelLeft);
-        EXPECT_EQ(fake.labelTop, sizes[i].labelTop);
+        EXPECT_EQ(fake.LogCount(labels[i]), 1);
         EXPECT_EQ(Marks(fake, "mnuSize"), "mnuSize" + std::to_string(s));
     }
-}
-
-TEST_F(LayoutTest, ASizeChangeLeavesTheGameThePicturesAndTheTimerAsTheyWere) {
-    StartWith(3, 5, 7, 2);
-    for (int state = 0; state < 2; ++state) {
-        if (state == 1) Key(vk::P);
-        GameState expected = game;
-        const auto cells = fake.cells;
-        const bool running = fake.timerEnabled;
-        fake.ClearLog();
-        game.mnuSize30_Click();
-        game.mnuSize12_Click();
-        expected.CellSize = 12;
-        EXPECT_EQ(State(), expected);
-        for (int k = 1; k <= kDisplayCells; ++k) {
-            EXPECT_EQ(fake.cells[k].picture, cells[k].picture) << k;
-        }
-        EXPECT_TRUE(PaintedCells(fake).empty());
-        EXPECT_EQ(fake.timerEnabled, running);
-        EXPECT_EQ(fake.LogCount("timer on"), 0);
-    }
+    GameState expected = before;  // nothing but the size changes: no repaint, no timer restart
+    expected.CellSize = 30;
+    EXPECT_EQ(State(), expected);
+    EXPECT_TRUE(PaintedCells(fake).empty());
+    EXPECT_EQ(fake.LogCount("timer on"), 0);
 }
 
 // A game well under way, with every setting moved away from its start value.
@@ -78,35 +60,30 @@ protected:
         fake.Tick(game);  // removes both rows: the label turns dark red
         fake.Tick(game);
         game.CellArg = 77;
+        Key(vk::P);
     }
 };
 
 TEST_F(NewGameTest, ResetsTheGameInPlayAndKeepsEverythingElse) {
     GameState expected = game;
     ASSERT_NE(expected.RepeatLeft, expected.RepeatMode);
-    game.mnuNew_Click();
-    expected.CellState.Fill(0);
-    expected.CellColor.Fill(0);
-    expected.CellDirty.Fill(0);
-    expected.CurType = expected.CurColor = expected.Rotation = 0;
-    expected.RepeatLeft = expected.RepeatMode;
-    expected.GameOver = expected.MouseCell = 0;
-    expected.Score = 0;
-    EXPECT_EQ(State(), expected);  // Pivot and the next figure stay
-}
-
-TEST_F(NewGameTest, RepaintsEveryCellWithTheBackgroundClearsLabelAndPauseAndRestartsTheTimer) {
-    Key(vk::P);
     auto marks = fake.marks;
     const int draws = fake.randomDraws;
     fake.ClearLog();
 
     game.mnuNew_Click();
 
+    expected.CellState.Fill(0);
+    expected.CellColor.Fill(0);
+    expected.CellDirty.Fill(0);
+    expected.CurType = expected.CurColor = expected.Rotation = 0;
+    expected.RepeatLeft = expected.RepeatMode;
+    expected.GameOver = expected.MouseCell = expected.Score = 0;
+    EXPECT_EQ(State(), expected);  // Pivot and the next figure stay
     for (int k = 1; k <= kDisplayCells; ++k) {
         EXPECT_TRUE(fake.cells[k].picture == 9 && fake.cells[k].paints == 1) << k;
     }
-    EXPECT_EQ(fake.labelCaption, "");
+    EXPECT_EQ(fake.caption, "");
     EXPECT_EQ(fake.labelColor, kBlack);
     EXPECT_TRUE(fake.timerEnabled);
     EXPECT_EQ(fake.timerInterval, 500);
@@ -116,25 +93,26 @@ TEST_F(NewGameTest, RepaintsEveryCellWithTheBackgroundClearsLabelAndPauseAndRest
 }
 
 TEST_F(NewGameTest, AfterAGameOverTheFigureThatDidNotFitComesFirst) {
+    Key(vk::P);
     EndTheGame();
     const Integer type = game.NextType, color = game.NextColor;
     game.mnuNew_Click();
     fake.Tick(game);
     EXPECT_EQ(game.CurType, type);
     EXPECT_EQ(game.CurColor, color);
-    EXPECT_EQ(game.GameOver, 0);
 }
 
 class BackgroundTest : public GameTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(BackgroundTest, RepaintsEmptyCellsInEveryStateKeepingColoursTheBoxAndTheTimer) {
+    const int state = GetParam() / 10, mode = GetParam() % 10;  // 0 running, 1 paused, 2 over
     StartWith(4, 6, 7, 2);
     SetBottom(game, {"..3....5.."});
     ShowBoard();
-    const int state = GetParam() / 10, mode = GetParam() % 10;
     if (state == 1) Key(vk::P);
     if (state == 2) EndTheGame();
-    const std::string box = state == 2 ? "..../...." : "22../.22.";
+    const std::string box = BoxPicture(game, fake);
+    EXPECT_EQ(box, state == 2 ? "..../...." : "22../.22.");
     GameState expected = game;
     expected.BackMode = static_cast<Byte>(mode);
     const bool running = fake.timerEnabled;
@@ -142,24 +120,22 @@ TEST_P(BackgroundTest, RepaintsEmptyCellsInEveryStateKeepingColoursTheBoxAndTheT
     (game.*Handlers("mnuBackColor").at(mode - 1).second)();
 
     EXPECT_EQ(State(), expected);
-    EXPECT_TRUE(ScreenShowsBoard(game, fake));
+    EXPECT_TRUE(Holds(game, fake));
     EXPECT_EQ(BoxPicture(game, fake), box);
     EXPECT_EQ(fake.timerEnabled, running);
     EXPECT_EQ(Marks(fake, "mnuBackColor"), "mnuBackColor" + std::to_string(mode));
-
     game.mnuNew_Click();
     for (int k = 1; k <= kDisplayCells; ++k) EXPECT_EQ(fake.cells[k].picture, 7 + mode) << k;
 }
 
-// State (0 running, 1 paused, 2 over) times ten plus the mode.
-INSTANTIATE_TEST_SUITE_P(StatesAndModes, BackgroundTest,
+INSTANTIATE_TEST_SUITE_P(StatesTimesTenPlusModes, BackgroundTest,
                          ::testing::Values(2, 1, 3, 12, 11, 22, 21));
 
 TEST_F(LayoutTest, BeforeTheFirstFigureABackgroundChangeRepaintsEveryCell) {
     game.Form_Load();
     game.mnuBackColor2_Click();
     for (int k = 1; k <= kDisplayCells; ++k) EXPECT_EQ(fake.cells[k].picture, 9) << k;
-    fake.ScriptRandom({Pick(1), Pick(4), Pick(2), Pick(3)});
+    fake.Script({1, 4, 2, 3});
     fake.Tick(game);
     EXPECT_EQ(BoxPicture(game, fake), "3.../333.");
 }
