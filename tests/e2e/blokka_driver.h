@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <map>
+#include <numeric>
 #include <ranges>
 
 #include "x_session.h"
@@ -16,11 +17,6 @@ namespace blokka::e2e {
 inline constexpr char kTitle[] = "Блокка";
 inline constexpr int kCell = 18;  // the cell size the window opens with
 inline constexpr std::uint32_t kWindowGrey = 0x808080;
-inline constexpr std::uint32_t kDarkInside = 0x313431, kDarkFrame = 0x393c39;
-inline constexpr std::uint32_t kLightInside = 0xe7ffff, kLightFrame = 0xceefff;
-// The face of the block of colour 1..7: red, orange, yellow, green, light blue, blue, violet.
-inline constexpr std::array<std::uint32_t, 7> kBlockFaces = {0xe70000, 0xe75d00, 0xe7e700, 0x00e700,
-                                                             0x5abae7, 0x0000e7, 0xbd00e7};
 
 // Display cells 1..200 are the board, 201..208 the next-figure box.
 inline Point CellOrigin(int n) {
@@ -28,8 +24,7 @@ inline Point CellOrigin(int n) {
     return {10 + kCell * (10 + (n - 201) % 4), 5 + kCell * ((n - 201) / 4)};
 }
 
-// The sum of the three channels' differences, 0 to 765; text, lines and marks differ clearly
-// from their surface (above 90), anti-aliasing fringes do not.
+// The sum of the three channels' differences, 0 to 765.
 inline int Difference(std::uint32_t p, std::uint32_t q) {
     int diff = 0;
     for (int s = 0; s <= 16; s += 8) diff += std::abs(int((p >> s) & 0xff) - int((q >> s) & 0xff));
@@ -42,63 +37,65 @@ inline std::uint32_t MostCommon(const Image& image) {
     return std::ranges::max_element(counts, {}, [](const auto& c) { return c.second; })->first;
 }
 
-// One reading of the 208 display cells.
+// The ink in each row (or column) of `area`: text, lines and marks differ clearly from the
+// surface they are drawn on, anti-aliasing fringes do not.
+inline std::vector<int> Ink(const Image& image, Rect area, bool perRow, int threshold = 90) {
+    const std::uint32_t background = MostCommon(image);
+    std::vector<int> counts(size_t(perRow ? image.height : image.width));
+    for (int y = area.y; y < area.y + area.height; ++y) {
+        for (int x = area.x; x < area.x + area.width; ++x) {
+            counts[size_t(perRow ? y : x)] += Difference(image.At(x, y), background) > threshold;
+        }
+    }
+    return counts;
+}
+
+// Runs of nonzero counts joined over gaps of at most `gap` zeros, as [first, last + 1).
+inline std::vector<std::pair<int, int>> Runs(const std::vector<int>& counts, int gap) {
+    std::vector<std::pair<int, int>> runs;
+    for (int i = 0; i < int(counts.size()); ++i) {
+        if (counts[size_t(i)] == 0) continue;
+        if (runs.empty() || i - runs.back().second > gap) runs.emplace_back(i, i);
+        runs.back().second = i + 1;
+    }
+    return runs;
+}
+
+// One reading of the 208 display cells, each by the colour in its middle.
 class Board {
 public:
-    static constexpr int kUnknown = -1, kEmpty = 0;
-    explicit Board(Image client) : client_(std::move(client)) {
+    // 1..7 for a block of that colour; the empty-cell pictures of the three backgrounds.
+    static constexpr int kUnknown = 0, kFlat = 8, kLight = 9, kDark = 10;
+    explicit Board(const Image& client) {
         for (int n = 1; n <= 208; ++n) {
             const Point o = CellOrigin(n);
-            const std::uint32_t inside = client_.At(o.x + kCell / 2, o.y + kCell / 2);
-            const auto face = std::ranges::find(kBlockFaces, inside);
-            const bool empty =
-                inside == kDarkInside || inside == kLightInside || inside == 0xc6c3c6;
-            look_[size_t(n - 1)] = face != kBlockFaces.end() ? int(face - kBlockFaces.begin()) + 1
-                                   : empty                   ? kEmpty
-                                                             : kUnknown;
+            const auto k = std::ranges::find(kLooks, client.At(o.x + kCell / 2, o.y + kCell / 2));
+            look_[size_t(n - 1)] = k == kLooks.end() ? kUnknown : int(k - kLooks.begin()) + 1;
         }
     }
 
-    // kEmpty for an empty-cell picture, 1..7 for a block of that colour, kUnknown otherwise.
     int At(int n) const { return look_[size_t(n - 1)]; }
-    // Whether cell `n` shows the empty-cell picture of these colours: both, and nothing else.
-    bool Shows(int n, std::uint32_t inside, std::uint32_t frame) const {
-        const Point o = CellOrigin(n);
-        int framePixels = 0;
-        for (int y = o.y; y < o.y + kCell; ++y) {
-            for (int x = o.x; x < o.x + kCell; ++x) {
-                const std::uint32_t p = client_.At(x, y);
-                if (p != frame && p != inside) return false;
-                framePixels += p == frame ? 1 : 0;
-            }
-        }
-        return framePixels > 0 && At(n) == kEmpty;
-    }
+    static bool Block(int look) { return look >= 1 && look <= 7; }
     // Cells from..to that show a block, ascending.
     std::vector<int> Blocks(int from = 1, int to = 200) const {
         std::vector<int> cells;
         for (int n = from; n <= to; ++n) {
-            if (At(n) > 0) cells.push_back(n);
+            if (Block(At(n))) cells.push_back(n);
         }
         return cells;
     }
     bool AllEmpty(int from = 1, int to = 208) const {
-        return std::ranges::all_of(look_.begin() + from - 1, look_.begin() + to,
-                                   [](int k) { return k == kEmpty; });
+        return std::all_of(&look_[size_t(from - 1)], &look_[size_t(to - 1)] + 1,
+                           [](int k) { return k >= kFlat; });
     }
-    // 20 lines of 10 characters, then the box: '.' empty, '#' block, '?' anything else.
-    std::string Picture() const {
-        std::string text = "\n";
-        for (int n = 1; n <= 208; ++n) {
-            text += At(n) == kEmpty ? '.' : At(n) > 0 ? '#' : '?';
-            if ((n <= 200 && n % 10 == 0) || n == 204 || n == 208) text += '\n';
-        }
-        return text;
-    }
-    friend bool operator==(const Board& a, const Board& b) { return a.look_ == b.look_; }
+    friend bool operator==(const Board&, const Board&) = default;
 
 private:
-    Image client_;
+    // The block faces: red, orange, yellow, green, light blue, blue, violet; then the insides
+    // of the empty-cell pictures.
+    static constexpr std::array<std::uint32_t, 10> kLooks = {0xe70000, 0xe75d00, 0xe7e700, 0x00e700,
+                                                             0x5abae7, 0x0000e7, 0xbd00e7, 0xc6c3c6,
+                                                             0xe7ffff, 0x313431};
     std::array<int, 208> look_{};
 };
 
@@ -121,18 +118,16 @@ inline Cells Shape(const Cells& cells) {
 }
 // The blocks of `now` that `before` did not show.
 inline Cells NewBlocks(const Board& now, const Board& before) {
-    Cells cells;
-    for (const int n : now.Blocks()) {
-        if (before.At(n) <= 0) cells.push_back(n);
-    }
+    Cells cells = now.Blocks();
+    std::erase_if(cells, [&](int n) { return Board::Block(before.At(n)); });
     return cells;
 }
 
-// A popup menu on screen, its text items found from pixels (separators left out).
+// A popup menu on screen, its text items found from pixels.
 struct PopupMenu {
     Rect rect;
     Image image;
-    std::vector<std::pair<int, int>> items;  // top and bottom (exclusive) row of each item
+    std::vector<std::pair<int, int>> items;  // the rows of each item, separators left out
 
     Point Centre(int item) const {
         const auto [top, bottom] = items.at(size_t(item));
@@ -140,16 +135,13 @@ struct PopupMenu {
     }
     // The items whose check indicator, left of the caption, shows a near black mark.
     std::vector<int> CheckedItems() const {
-        const std::uint32_t background = MostCommon(image);
+        const auto marks =
+            Ink(image, {3, 0, std::min(21, rect.width / 4 - 3), image.height}, true, 360);
         std::vector<int> checked;
         for (size_t i = 0; i < items.size(); ++i) {
-            int dark = 0;
-            for (int y = items[i].first; y < items[i].second; ++y) {
-                for (int x = 3; x < std::min(24, rect.width / 4); ++x) {
-                    dark += Difference(image.At(x, y), background) > 360 ? 1 : 0;
-                }
-            }
-            if (dark >= 5) checked.push_back(int(i));
+            const auto [top, bottom] = items[i];
+            if (std::accumulate(&marks[size_t(top)], &marks[size_t(bottom)], 0) >= 5)
+                checked.push_back(int(i));
         }
         return checked;
     }
@@ -157,19 +149,18 @@ struct PopupMenu {
 
 class Blokka {
 public:
-    explicit Blokka(XSession& x) : x_(x), process_({BLOKKA_BINARY}, x.display()) {
+    explicit Blokka(XSession& x) : x_(x), process_({BLOKKA_BINARY}) {
         // The client area starts below the menu bar, the first pixel up from the window's bottom
         // left that is not grey; the board is painted once its first cell is not grey either.
         const bool shown = WaitUntil([&] {
-            const auto windows = x_.WindowsTitled(kTitle);
-            const Rect g = windows.size() == 1 ? x_.Geometry(windows[0]) : Rect{};
-            if (g.width == 0) return false;
-            window_ = windows[0];
-            const Image w = x_.Grab(g);
-            int top = g.height;
+            const auto windows = x_.Mapped(false, kTitle);
+            if (windows.size() != 1) return false;
+            std::tie(window_, frame_) = windows[0];
+            const Image w = x_.Grab(frame_);
+            int top = frame_.height;
             while (top > 1 && w.At(2, top - 1) == kWindowGrey) --top;
-            client_ = {g.x, g.y + top, g.width, g.height - top};
-            return top > 1 && top + 5 + kCell < g.height && w.At(14, top + 14) != kWindowGrey;
+            client_ = {frame_.x, frame_.y + top, frame_.width, frame_.height - top};
+            return top > 1 && top + 5 + kCell < w.height && w.At(14, top + 14) != kWindowGrey;
         });
         if (!shown) throw std::runtime_error("the window titled Блокка did not show its board");
         // A window manager hands the keyboard to a new window; there is none on this display.
@@ -227,28 +218,15 @@ public:
     // Clicks the caption of menu `menu` of the bar (0 "Игра", 1 "Настройки"), which opens it or,
     // when open, closes it.
     void ClickMenuBar(int menu) {
+        const int height = client_.y - frame_.y;
         if (captions_.empty()) {
-            // A caption is a cluster of inked columns in the bar's middle rows (the borders lie
-            // outside them); letters are closer than 7 pixels, captions further apart.
-            const int height = client_.y - x_.Geometry(window_).y;
-            const Image bar = x_.Grab({client_.x, client_.y - height, client_.width, height});
-            const std::uint32_t background = MostCommon(bar);
-            for (int x = 0, start = -1, gap = 0; x <= bar.width; ++x) {
-                bool ink = false;
-                for (int y = height / 4; x < bar.width && y < height * 3 / 4; ++y) {
-                    ink = ink || Difference(bar.At(x, y), background) > 90;
-                }
-                if (ink) {
-                    start = start < 0 ? x : start;
-                    gap = 0;
-                } else if (start >= 0 && (++gap > 6 || x == bar.width)) {
-                    captions_.push_back(
-                        {client_.x + (start + x - gap) / 2, client_.y - height / 2});
-                    start = -1;
-                }
-            }
+            // A caption is a run of columns inked in the bar's middle rows (clear of its
+            // borders); letters are closer than 7 pixels, captions further apart.
+            const Image bar = x_.Grab({frame_.x, frame_.y, frame_.width, height});
+            captions_ = Runs(Ink(bar, {0, height / 4, bar.width, height / 2}, false), 6);
         }
-        x_.Click(captions_.at(size_t(menu)), 1);
+        const auto [start, end] = captions_.at(size_t(menu));
+        x_.Click({frame_.x + (start + end) / 2, frame_.y + height / 2}, 1);
     }
     // Opens menu `menu` and walks down the text items of `path` into submenus.
     PopupMenu Open(int menu, const std::vector<int>& path = {}) {
@@ -263,16 +241,16 @@ public:
     // Chooses the item at the end of `path`.
     void Choose(int menu, const std::vector<int>& path) {
         x_.Click(Open(menu, {path.begin(), path.end() - 1}).Centre(path.back()), 1);
-        if (!WaitUntil([&] { return x_.Popups().empty(); })) {
+        if (!WaitUntil([&] { return x_.Mapped(true).empty(); })) {
             throw std::runtime_error("the menu did not close after the choice");
         }
         ParkPointer();
     }
     // Closes every open popup with Escape, one per level: a surplus one would reach the game.
     void CloseMenus() {
-        for (size_t open = x_.Popups().size(); open > 0; --open) {
+        for (size_t open = x_.Mapped(true).size(); open > 0; --open) {
             x_.Keys({"Escape"});
-            if (!WaitUntil([&] { return x_.Popups().size() < open; })) {
+            if (!WaitUntil([&] { return x_.Mapped(true).size() < open; })) {
                 throw std::runtime_error("Escape did not close the menu");
             }
         }
@@ -280,55 +258,37 @@ public:
     }
 
 private:
-    // The innermost of `depth` open popups, read until two readings agree, for a popup is
-    // painted after it is mapped.
+    // The innermost of `depth` open popups, read until two readings agree: a popup is painted
+    // after it is mapped.
     PopupMenu ReadPopup(size_t depth) {
-        Window popup = 0;
-        WaitUntil([&] {
-            const auto open = x_.Popups();
-            return (popup = open.size() == depth ? open.back() : 0) != 0;
-        });
-        if (popup == 0) throw std::runtime_error("the menu did not open");
         PopupMenu menu;
         size_t last = 0;
-        WaitUntil([&] {
-            menu.rect = x_.Geometry(popup);
+        const bool read = WaitUntil([&] {
+            const auto open = x_.Mapped(true);
+            if (open.size() != depth) return false;
+            menu.rect = open.back().second;
             menu.image = x_.Grab(menu.rect);
-            const std::uint32_t background = MostCommon(menu.image);
-            const int height = menu.rect.height, width = menu.rect.width - 6;
-            std::vector<int> ink(size_t(std::max(height, 0)));
-            for (int y = 3; y < height - 3; ++y) {
-                for (int x = 3; x < 3 + width; ++x) {
-                    ink[size_t(y)] += Difference(menu.image.At(x, y), background) > 90 ? 1 : 0;
-                }
-            }
-            // Inked rows at most two blank rows apart make an item; a group of at most three
-            // rows inked across the width is a separator line.
-            menu.items.clear();
-            for (int y = 0; y < height; ++y) {
-                if (ink[size_t(y)] == 0) continue;
-                int end = y + 1;
-                bool line = true;
-                for (int r = y; r < height && r < end + 3; ++r) {
-                    if (ink[size_t(r)] == 0) continue;
-                    end = r + 1;
-                    line = line && ink[size_t(r)] > width * 3 / 5;
-                }
-                if (!line || end - y > 3) menu.items.emplace_back(y, end);
-                y = end;
-            }
+            const int width = menu.rect.width - 6;
+            const auto rows = Ink(menu.image, {3, 3, width, menu.rect.height - 6}, true);
+            // Inked rows at most two blank rows apart make an item, unless a thin run of rows
+            // inked across the width makes a separator line.
+            menu.items = Runs(rows, 2);
+            std::erase_if(menu.items, [&](const auto& run) {
+                return run.second - run.first <= 3 && rows[size_t(run.first)] > width * 3 / 5;
+            });
             const bool stable = !menu.items.empty() && menu.items.size() == last;
             last = menu.items.size();
             return stable;
         });
+        if (!read) throw std::runtime_error("the menu did not open");
         return menu;
     }
 
     XSession& x_;
     Process process_;
     Window window_ = 0;
-    Rect client_;
-    std::vector<Point> captions_;  // read once, before a menu highlights its caption
+    Rect frame_, client_;
+    std::vector<std::pair<int, int>> captions_;  // read once, before a menu highlights one
 };
 
 // The text items under "Настройки" and in its submenus, separators not counted.

@@ -14,10 +14,9 @@ TEST(Window, OpensTitledAndDarkAndOutlivesASecondInstanceButNotAKillOrTheCloseBo
     EXPECT_EQ(first.client().height, 370);
     first.Keys({"p"});  // a still board to look at
     const Board b = first.Read();
-    for (int n = 1; n <= 208; ++n) {
-        // A block is the figure, when the first tick came before the pause.
-        EXPECT_TRUE(b.At(n) > 0 || b.Shows(n, kDarkInside, kDarkFrame)) << n << b.Picture();
-    }
+    // Dark empty cells, and perhaps the first figure when its tick came before the pause.
+    for (int n = 1; n <= 208; ++n)
+        EXPECT_TRUE(Board::Block(b.At(n)) || b.At(n) == Board::kDark) << n;
     const Image client = x.Grab(first.client());
     // The grey margins: left of the board, between board and box, below the board.
     for (const auto& [px, py] : {std::pair{0, 0}, {4, 100}, {187, 20}, {264, 369}, {100, 367}}) {
@@ -25,15 +24,15 @@ TEST(Window, OpensTitledAndDarkAndOutlivesASecondInstanceButNotAKillOrTheCloseBo
     }
 
     x.TakeMapCount();
-    Process second({BLOKKA_BINARY}, x.display());
+    Process second({BLOKKA_BINARY});
     EXPECT_TRUE(second.WaitExit());
     EXPECT_EQ(x.TakeMapCount(), 0) << "the second instance showed a window";
     first.Keys({"p"});
     EXPECT_FALSE(first.Changed(b) == b) << "the first instance's game stopped";
-    EXPECT_EQ(x.WindowsTitled(kTitle).size(), 1u);
+    EXPECT_EQ(x.Mapped(false, kTitle).size(), 1u);
 
     first.process().Kill();
-    EXPECT_TRUE(WaitUntil([&] { return x.WindowsTitled(kTitle).empty(); }));
+    EXPECT_TRUE(WaitUntil([&] { return x.Mapped(false, kTitle).empty(); }));
     Blokka next(x);
     x.RequestClose(next.window());
     EXPECT_TRUE(next.process().WaitExit());
@@ -41,10 +40,9 @@ TEST(Window, OpensTitledAndDarkAndOutlivesASecondInstanceButNotAKillOrTheCloseBo
 
 TEST(Window, OfTwoInstancesStartedTogetherExactlyOneStays) {
     XSession x;
-    Process a({BLOKKA_BINARY}, x.display());
-    Process b({BLOKKA_BINARY}, x.display());
+    Process a({BLOKKA_BINARY}), b({BLOKKA_BINARY});
     ASSERT_TRUE(WaitUntil([&] { return !a.Running() || !b.Running(); })) << "both keep running";
-    EXPECT_TRUE(WaitUntil([&] { return x.WindowsTitled(kTitle).size() == 1; }));
+    EXPECT_TRUE(WaitUntil([&] { return x.Mapped(false, kTitle).size() == 1; }));
     EXPECT_NE(a.Running(), b.Running()) << "no instance stayed";
 }
 
