@@ -1,0 +1,133 @@
+// Games played with the keyboard and the mouse, and a game left to itself.
+
+#include <gtest/gtest.h>
+
+#include "blokka_driver.h"
+
+namespace blokka::e2e {
+namespace {
+
+TEST(Play, KeysStartPauseMoveAfterMenusDropAndStartAgain) {
+    XSession x;
+    Blokka game(x);
+    x.Keys(Strings(13, "Next"));  // a tick a second: a key's effect shows well before the next
+    x.Keys({"F2"});
+    ASSERT_TRUE(game.ReadWhen([](const Board& b) { return b.AllEmpty(); })) << "F2 kept blocks";
+    ASSERT_EQ(game.WaitForNewFigure().size(), 4u);  // one tick after the empty board
+    Board b = game.Read();
+    // After `keys` the next reading shows the figure moved by rows and columns.
+    auto expectStep = [&](const Strings& keys, int rows, int columns, const char* what) {
+        const Board before = b;
+        x.Keys(keys);
+        b = game.Changed(before);
+        EXPECT_EQ(b.Blocks(), Shifted(before.Blocks(), rows, columns)) << what;
+    };
+    auto pause = [&] { x.Keys({"p"}), b = game.Settled(); };
+    expectStep({}, 1, 0, "a tick");
+    pause();
+    EXPECT_TRUE(game.Changed(b, 3s) == b) << "the board changed during the pause";
+    expectStep({"p"}, 1, 0, "P resumes");
+    pause();
+    expectStep({"Left"}, 0, -1, "Left moves a paused figure at once");
+    expectStep({}, 1, 0, "Left resumes");
+    pause();
+    game.Open(kGame);
+    game.ClickMenuBar(kGame);
+    ASSERT_TRUE(WaitUntil([&] { return x.Mapped(true).empty(); })) << "a click left it open";
+    expectStep({"Right"}, 0, 1, "after a menu closed by a click");
+    pause();
+    game.Open(kOptions);
+    game.CloseMenus();
+    expectStep({"Left"}, 0, -1, "after a menu closed by Escape");
+
+    const Cells falling = b.Blocks();
+    x.Keys({"space"});
+    const auto landed = game.ReadWhen([](const Board& now) { return !now.AllEmpty(191, 200); });
+    ASSERT_TRUE(landed) << "Space did not drop the figure";
+    EXPECT_EQ(landed->Blocks(101, 200), Shifted(falling, 20 - RowOf(falling.back()), 0));
+    x.Keys({"F2"});
+    EXPECT_TRUE(game.ReadWhen([](const Board& now) { return now.AllEmpty(); }));
+    EXPECT_EQ(game.WaitForNewFigure().size(), 4u);
+}
+
+TEST(Play, PageUpAndDownMoveTheSpeedMarkAndAnUntouchedGameEndsWithAFullStackAndAnEmptyBox) {
+    XSession x;
+    Blokka game(x);
+    auto expectMark = [&](int level) {
+        const PopupMenu speeds = game.Open(kOptions, {2});  // "[PAGE UP] [+]", "20", ... "1"
+        game.CloseMenus();
+        EXPECT_EQ(speeds.CheckedItems(), std::vector{21 - level}) << level;
+    };
+    expectMark(14);
+    x.Keys(Strings(7, "Prior"));  // one past the fastest
+    expectMark(20);
+    x.Keys({"Next"});
+    expectMark(19);
+    x.Keys({"Prior"});
+    // The end: blocks, an empty box, and then no change any more (at least 40 ticks).
+    std::optional<Board> over;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            over =
+                game.ReadWhen([](const Board& b) { return b.AllEmpty(201, 208) && !b.AllEmpty(); });
+            return over && game.Changed(*over, 2s) == *over;
+        },
+        120s));
+    EXPECT_TRUE(game.process().Running());
+    // Unmoved figures land on each other: every row from the top two to the floor holds blocks.
+    for (int row = 2; row <= 20; ++row) EXPECT_FALSE(over->AllEmpty(10 * row - 9, 10 * row)) << row;
+}
+
+TEST(Play, MouseSteersTurnsAndDropsThenTheLightBackgroundAndTheEscapeKeyThatClosesTheGame) {
+    XSession x;
+    Blokka game(x);
+    x.Keys(Strings(13, "Next"));
+    game.Choose(kOptions, {6});  // "Управлять мышкой"
+    x.Keys({"F2"});
+    Board landed = game.ReadWhen([](const Board& b) { return b.AllEmpty(); }).value();
+    // A square does not turn: drop the squares and take the first other figure.
+    const Cells square = {1, 2, 11, 12};
+    Cells figure;
+    auto falling = [&](const Board& b) { return figure = NewBlocks(b, landed); };
+    auto entered = [&](const Board& b) {
+        return falling(b).size() == 4 && RowOf(figure[0]) == 1 && !b.AllEmpty(201, 208);
+    };
+    for (int tries = 0; game.ReadWhen(entered) && Shape(figure) == square && tries < 12; ++tries) {
+        x.Keys({"space"});
+        landed = game.ReadWhen([&](const Board& b) { return RowOf(falling(b).at(0)) > 2; }).value();
+    }
+    ASSERT_TRUE(figure.size() == 4 && Shape(figure) != square);
+
+    // The pointer's column takes the anchor, one column right of an entering figure's left edge.
+    const Cells shape = Shape(figure);
+    for (const int column : {8, 2}) {
+        x.MovePointer(game.CellCentre(140 + column));
+        EXPECT_TRUE(game.ReadWhen([&](const Board& b) {
+            return Shape(falling(b)) == shape && MinColumn(figure) == column - 1;
+        })) << column;
+    }
+    x.Click(game.CellCentre(142), 3);
+    const Cells turned = Shape(falling(game.Settled()));
+    EXPECT_NE(turned, shape) << "a right click did not turn the figure";
+    x.Click(game.CellCentre(142), 1);
+    EXPECT_TRUE(game.ReadWhen([&](const Board& b) {
+        return Shape(falling(b)) == turned && RowOf(figure.back()) == 20;
+    })) << "a left click did not drop the figure";
+
+    game.ParkPointer();
+    x.Keys({"p"});
+    const Board dark = game.Settled();
+    game.Choose(kOptions, {3, 1});  // "Цвет фона", "Светлый"
+    const auto light = game.ReadWhen([](const Board& b) { return b.At(1) == Board::kLight; });
+    ASSERT_TRUE(light) << "the background did not change";
+    for (int n = 1; n <= 208; ++n) {
+        EXPECT_EQ(light->At(n), Board::Block(dark.At(n)) ? dark.At(n) : Board::kLight) << n;
+    }
+    game.Choose(kOptions, {1, 3});  // "ESC", "Закрыть игру"
+    EXPECT_TRUE(game.process().Running());
+    x.Keys({"Escape"});
+    EXPECT_TRUE(game.process().WaitExit());
+}
+
+}  // namespace
+}  // namespace blokka::e2e
