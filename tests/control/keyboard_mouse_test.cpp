@@ -1,5 +1,6 @@
-// The keyboard: the key map while running, paused and over; pause and its mark; the down key's
-// timer rule; the speed keys and their bounds; and the Escape action in every state.
+// The keyboard and the mouse: the key map while running, paused and over; pause and its mark; the
+// down key's timer rule; the speed keys and their bounds; the Escape action in every state; and
+// mouse steering, which follows the pointer's column as far as it can.
 
 #include "game_fixture.h"
 
@@ -71,15 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{88, 0, 15, false}, KeyCase{vk::F2, 0, 15, false}));
 
 TEST_F(KeyboardTest, PPauseAndTheMenuItemToggleThePauseAndItsMarkButNotAfterTheGameIsOver) {
-    for (Integer code : {vk::P, vk::Pause}) {
-        Key(code);
-        EXPECT_TRUE(!fake.timerEnabled && fake.Checked(MenuItem::mnuPause));
-        Key(code);
-        EXPECT_TRUE(fake.timerEnabled && !fake.Checked(MenuItem::mnuPause));
-    }
+    Key(vk::P);
+    Key(vk::Pause);  // resumes
     game.mnuPause_Click();
     EXPECT_TRUE(!fake.timerEnabled && fake.Checked(MenuItem::mnuPause));
-    Key(vk::P);
+    Key(vk::Pause);
+    EXPECT_TRUE(fake.timerEnabled && !fake.Checked(MenuItem::mnuPause));
     EndTheGame();
     fake.ClearLog();
     Key(vk::P);
@@ -120,19 +118,21 @@ TEST_F(KeyboardTest, SpeedKeysStepBy50AndStopAt50And1000RefreshingTheMark) {
     EXPECT_EQ(fake.LogCount("check mnuSpeed1000"), 1);
 }
 
-struct EscCase {
-    int action;         // EscAction 0..3
-    int state;          // 0 running, 1 paused, 2 over
-    const char* after;  // the timer, the pause mark, then what happened to the window
-};
+// What Escape leaves for each action (rows) in each state (running, paused, over): the timer,
+// the pause mark, then what happened to the window.
+constexpr const char* kEscapes[4][3] = {
+    {"on -", "off paused", "off -"},
+    {"off paused", "on -", "off -"},
+    {"off paused minimize", "off paused minimize", "off - minimize"},
+    {"on - close end", "off paused close end", "off - close end"}};
 
-class EscapeTest : public KeyboardTest, public ::testing::WithParamInterface<EscCase> {};
+class EscapeTest : public KeyboardTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(EscapeTest, DoesWhatTheChosenActionSaysInEveryState) {
-    const EscCase& c = GetParam();
-    (game.*Handlers("mnuESC").at(c.action).second)();
-    if (c.state == 1) Key(vk::P);
-    if (c.state == 2) EndTheGame();
+    const int action = GetParam() / 3, state = GetParam() % 3;
+    (game.*Handlers("mnuESC").at(action).second)();
+    if (state == 1) Key(vk::P);
+    if (state == 2) EndTheGame();
     const std::vector<int> cells = FallingCells(game);
     fake.ClearLog();
     Key(vk::Escape);
@@ -141,17 +141,91 @@ TEST_P(EscapeTest, DoesWhatTheChosenActionSaysInEveryState) {
     for (const char* line : {"minimize", "close", "end"}) {
         if (fake.LogCount(line) == 1) after += std::string(" ") + line;
     }
-    EXPECT_EQ(after, c.after);
+    EXPECT_EQ(after, kEscapes[action][state]);
     EXPECT_EQ(FallingCells(game), cells);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ActionsAndStates, EscapeTest,
-    ::testing::Values(EscCase{0, 0, "on -"}, EscCase{0, 1, "off paused"}, EscCase{0, 2, "off -"},
-                      EscCase{1, 0, "off paused"}, EscCase{1, 1, "on -"}, EscCase{1, 2, "off -"},
-                      EscCase{2, 0, "off paused minimize"}, EscCase{2, 1, "off paused minimize"},
-                      EscCase{2, 2, "off - minimize"}, EscCase{3, 0, "on - close end"},
-                      EscCase{3, 1, "off paused close end"}, EscCase{3, 2, "off - close end"}));
+INSTANTIATE_TEST_SUITE_P(ActionsAndStates, EscapeTest, ::testing::Range(0, 12));
+
+// As for the keyboard, with steering on.
+class MouseTest : public KeyboardTest {
+protected:
+    void SetUp() override {
+        KeyboardTest::SetUp();
+        game.mnuMouse_Click();
+    }
+};
+
+TEST_F(MouseTest, TheFigureFollowsThePointerToItsColumnUntilACellOrTheWallStopsIt) {
+    game.Img_MouseMove(199);  // row 20, column 9
+    EXPECT_EQ(Picture(game, 1, 2), "........o.\n.......ooo");
+    EXPECT_TRUE(Holds(game, fake));
+    game.Img_MouseMove(43);  // column 3
+    EXPECT_EQ(game.Pivot, 13);
+    game.Img_MouseMove(41);  // column 1: the anchor stops one column short of the wall
+    EXPECT_EQ(game.Pivot, 12);
+    game.CellState(19) = game.CellColor(19) = kFixed;
+    game.Img_MouseMove(199);
+    EXPECT_EQ(game.Pivot, 17);
+    game.CellState(19) = game.CellColor(19) = 0;
+    game.Img_MouseMove(199);  // a later move tries again
+    EXPECT_EQ(game.Pivot, 19);
+}
+
+TEST_F(MouseTest, EachNewFigureComesInUnderThePointerButTheBoxSteersNothing) {
+    game.Img_MouseMove(28);  // column 8
+    game.DropFigure();
+    fake.Tick(game);
+    EXPECT_EQ(game.Pivot, 18);
+    EXPECT_TRUE(Holds(game, fake));
+    game.Img_MouseMove(206);
+    EXPECT_EQ(game.MouseCell, 206);
+    game.DropFigure();
+    fake.Tick(game);
+    EXPECT_EQ(game.Pivot, kFigures[game.CurType].spawnPivot);
+}
+
+TEST_F(MouseTest, RightTurnsLeftDropsAndTheMiddleButtonOrTheBoxDoNothing) {
+    game.Img_MouseDown(100, 4);
+    game.Img_MouseDown(203, 2);
+    game.Img_MouseDown(203, 1);
+    EXPECT_EQ(FallingCells(game), FigureCells(6, 0, 15));
+    game.Img_MouseDown(100, 2);
+    EXPECT_EQ(FallingCells(game), FigureCells(6, 1, 15));
+    game.Img_MouseDown(1, 1);
+    EXPECT_EQ(Picture(game, 18, 20), "....3.....\n....33....\n....3.....");
+}
+
+TEST_F(MouseTest, NothingReactsWhilePausedOrOverOrWithSteeringOffButTheCellIsRecorded) {
+    game.Img_MouseMove(16);
+    for (int state = 0; state < 3; ++state) {
+        if (state == 0) game.mnuMouse_Click();  // steering off: only MouseCell changes
+        if (state > 0) Key(vk::P);              // pauses, then resumes for the game to end
+        if (state == 2) EndTheGame();
+        GameState expected = game;
+        expected.MouseCell = 30;
+        fake.ClearLog();
+        game.Img_MouseMove(30);
+        game.Img_MouseDown(100, 2);
+        game.Img_MouseDown(100, 1);
+        EXPECT_EQ(State(), expected) << state;
+        EXPECT_TRUE(fake.log.empty());
+        if (state == 0) game.mnuMouse_Click();
+    }
+}
+
+TEST_F(MouseTest, SwitchedOnItSteersTheNextFigureToThePointerRecordedWhileOff) {
+    game.mnuMouse_Click();
+    EXPECT_FALSE(fake.Checked(MenuItem::mnuMouse));
+    game.Img_MouseMove(30);  // column 10
+    EXPECT_EQ(game.MouseCell, 30);
+    game.mnuMouse_Click();
+    EXPECT_TRUE(fake.Checked(MenuItem::mnuMouse));
+    EXPECT_EQ(game.Pivot, 15);  // the click itself moves nothing
+    game.DropFigure();
+    fake.Tick(game);
+    EXPECT_EQ(game.Pivot, 19);  // type 2 cannot bring its anchor into column 10
+}
 
 }  // namespace
 }  // namespace blokka::testing

@@ -110,22 +110,17 @@ TEST_P(TurnTest, IsRefusedWhenAnyCellItWouldTakeIsFixedOrFalling) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryRule, TurnTest,
-    ::testing::Values(  // type 1: flat from row 1 moves down a row; the walls shift it
-        TurnCase{1, 0, 5, 15}, TurnCase{1, 0, 15, 15}, TurnCase{1, 0, 175, 175},
-        TurnCase{1, 1, 21, 22}, TurnCase{1, 1, 22, 22}, TurnCase{1, 1, 28, 28},
-        TurnCase{1, 1, 29, 28}, TurnCase{1, 1, 30, 28}, TurnCase{2, 0, 12, 12},
-        TurnCase{2, 0, 189, 189}, TurnCase{2, 1, 21, 22}, TurnCase{2, 1, 29, 29},
-        TurnCase{2, 2, 185, 185}, TurnCase{2, 3, 30, 29}, TurnCase{2, 3, 22, 22},
-        TurnCase{3, 0, 15, 15}, TurnCase{3, 1, 21, 22}, TurnCase{3, 1, 29, 29},
-        TurnCase{3, 2, 25, 25}, TurnCase{3, 3, 30, 29}, TurnCase{3, 3, 22, 22},
-        TurnCase{5, 0, 5, 15}, TurnCase{5, 0, 15, 15}, TurnCase{5, 0, 189, 189},
-        TurnCase{5, 1, 30, 29}, TurnCase{5, 1, 22, 22}, TurnCase{6, 0, 15, 15},
-        TurnCase{6, 1, 21, 22}, TurnCase{6, 1, 29, 29}, TurnCase{6, 2, 25, 25},
-        TurnCase{6, 3, 30, 29}, TurnCase{6, 3, 22, 22}, TurnCase{7, 0, 5, 15},
-        TurnCase{7, 0, 15, 15}, TurnCase{7, 0, 189, 189}, TurnCase{7, 1, 30, 29},
-        TurnCase{7, 1, 22, 22}));
+// Type 1 lying in row 1 moves down a row when it stands up; the walls shift the others.
+constexpr TurnCase kTurns[] = {
+    {1, 0, 5, 15},  {1, 0, 15, 15}, {1, 0, 175, 175}, {1, 1, 21, 22},   {1, 1, 22, 22},
+    {1, 1, 28, 28}, {1, 1, 29, 28}, {1, 1, 30, 28},   {2, 0, 12, 12},   {2, 0, 189, 189},
+    {2, 1, 21, 22}, {2, 1, 29, 29}, {2, 2, 185, 185}, {2, 3, 30, 29},   {2, 3, 22, 22},
+    {3, 0, 15, 15}, {3, 1, 21, 22}, {3, 1, 29, 29},   {3, 2, 25, 25},   {3, 3, 30, 29},
+    {3, 3, 22, 22}, {5, 0, 5, 15},  {5, 0, 15, 15},   {5, 0, 189, 189}, {5, 1, 30, 29},
+    {5, 1, 22, 22}, {6, 0, 15, 15}, {6, 1, 21, 22},   {6, 1, 29, 29},   {6, 2, 25, 25},
+    {6, 3, 30, 29}, {6, 3, 22, 22}, {7, 0, 5, 15},    {7, 0, 15, 15},   {7, 0, 189, 189},
+    {7, 1, 30, 29}, {7, 1, 22, 22}};
+INSTANTIATE_TEST_SUITE_P(EveryRule, TurnTest, ::testing::ValuesIn(kTurns));
 
 TEST_F(MovesTest, FlatFiguresNearTheFloorAndTheSquareNeverTurn) {
     const int refused[][2] = {{1, 185}, {1, 195}, {1, 188}, {2, 195}, {3, 195}, {6, 195}, {4, 55}};

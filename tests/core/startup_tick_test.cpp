@@ -1,5 +1,5 @@
-// Start-up and the tick: the order of start-up and its defaults, the steps of one tick, the
-// drawing pass, and a whole game with the record's rules holding after every event.
+// Start-up and the tick: the order of start-up and its defaults, the steps of one tick, row
+// removal and the score, and a whole game with the record's rules holding after every event.
 
 #include "game_fixture.h"
 
@@ -83,14 +83,6 @@ TEST_F(TickTest, ARestingFigureIsFixedOnlyOnTheNextTickAndFallsOnIfShiftedOffALe
     EXPECT_EQ(game.CurType, 1);
 }
 
-TEST_F(TickTest, TheDrawingPassRepaintsOnlyTheCellsAFallChangedOnceEach) {
-    StartWith(4, 6, 1, 5);
-    fake.ClearLog();
-    fake.Tick(game);
-    EXPECT_EQ(PaintedCells(fake), (std::vector<int>{5, 6, 15, 16, 25, 26}));
-    EXPECT_EQ(fake.log.size(), 6u);
-}
-
 // Fifty squares stacked column pair by column pair, so rows keep being removed, then figures
 // moved and turned at will until the stack reaches the top.
 TEST_F(TickTest, AWholeGameRunsToItsEndWithTheRulesHoldingAfterEveryEvent) {
@@ -127,6 +119,57 @@ TEST_F(TickTest, AWholeGameRunsToItsEndWithTheRulesHoldingAfterEveryEvent) {
     EXPECT_FALSE(fake.timerEnabled);
     EXPECT_EQ(game.CurType, game.NextType);
     EXPECT_EQ(BoxPicture(game, fake), "..../....");
+}
+
+using RowsTest = GameTest;
+
+TEST_F(RowsTest, FourFullRowsGoInOneTickAndTheRowAboveDropsFour) {
+    StartOnBoard();
+    SetBottom(game, {"5.........",  //
+                     "#########.",  //
+                     "#########.",  //
+                     "#########.",  //
+                     "#########."});
+    PlaceFigure(game, 1, 1, 180, 6);  // upright in column 10, resting on the floor
+    fake.Tick(game);
+    EXPECT_EQ(Picture(game, 16, 20), "..........\n..........\n..........\n..........\n5.........");
+    EXPECT_EQ(fake.LogCount("caption Счет: 3"), 1);
+    EXPECT_EQ(fake.caption, "Счет: 4");
+    EXPECT_EQ(game.Rotation, 0);  // the upright figure that landed does not pass on its turn
+}
+
+TEST_F(RowsTest, RowsEighteenAndTwentyGoAndTheRowsAboveMoveDownMarkingWhatChanged) {
+    game.Form_Load();
+    SetBottom(game, {".........6",  //
+                     "#########6",  //
+                     "3.4......6",  //
+                     "#########6"});
+    game.RemoveFullRows();
+    EXPECT_EQ(Picture(game, 17, 20), "..........\n..........\n.........6\n3.4......6");
+    std::string marked;
+    for (int n = 161; n <= kBoardCells; ++n) marked += game.CellDirty(n) ? 'x' : '.';
+    EXPECT_EQ(marked, ".........xxxxxxxxxxxx.x......xxxxxxxxxxx");
+
+    SetBottom(game, {"#########."});  // nine of ten cells are not a full row
+    const GameState before = game;
+    fake.ClearLog();
+    game.RemoveFullRows();
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(fake.log.empty());
+}
+
+TEST_F(RowsTest, TheScoreStopsAt32000InDarkRedAndANewGameMakesTheLabelBlackAndEmpty) {
+    game.Form_Load();
+    game.Score = 31998;
+    SetBottom(game, {"##########"});
+    game.RemoveFullRows();
+    SetBottom(game, {"##########", "##########"});
+    game.RemoveFullRows();
+    EXPECT_EQ(fake.caption, "Счет: 32000");
+    EXPECT_EQ(fake.LogCount("colour " + std::to_string(kDarkRed)), 1);
+    game.mnuNew_Click();
+    EXPECT_EQ(fake.labelColor, kBlack);
+    EXPECT_EQ(fake.caption, "");
 }
 
 }  // namespace

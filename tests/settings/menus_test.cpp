@@ -38,17 +38,19 @@ class ColorsTest : public GameTest {
 protected:
     void SetUp() override { game.Form_Load(); }
     void Switch(int k) { (game.*Handlers("mnuColor").at(k - 1).second)(); }
-    // The colours on as digits and the marks as "all|colours|one".
+    // The colours on as digits, between the marks of "Разные" and "Один"; the colour items are
+    // checked exactly for the colours on.
     std::string Colours() const {
-        std::string on, marks = fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|";
+        std::string on, marked;
         for (int k = 1; k <= 7; ++k) on += game.ColorOn(k) == 1 ? std::to_string(k) : "";
-        for (char c : Marks(fake, "mnuColor")) marks += std::isdigit(c) ? std::string(1, c) : "";
-        EXPECT_EQ(marks, std::string(fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|") + on);
-        return marks + (fake.Checked(MenuItem::mnuColors1) ? "|one" : "|-");
+        for (char c : Marks(fake, "mnuColor")) marked += std::isdigit(c) ? std::string(1, c) : "";
+        EXPECT_EQ(marked, on);
+        return (fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|") + on +
+               (fake.Checked(MenuItem::mnuColors1) ? "|one" : "|-");
     }
 };
 
-TEST_F(ColorsTest, SwitchingColoursOffAndOnMarksThemAndTheSummaries) {
+TEST_F(ColorsTest, SwitchesMarkColoursAndSummariesAndAtLeastOneColourStaysOn) {
     EXPECT_EQ(Colours(), "all|1234567|-");
     Switch(1);
     EXPECT_EQ(Colours(), "-|234567|-");
@@ -61,9 +63,7 @@ TEST_F(ColorsTest, SwitchingColoursOffAndOnMarksThemAndTheSummaries) {
     game.mnuColors7_Click();
     EXPECT_EQ(Colours(), "all|1234567|-");
     EXPECT_EQ(fake.randomDraws, 0);
-}
-
-TEST_F(ColorsTest, OneOrSwitchingOffTheLastColourLeavesOneOnChosenAtRandom) {
+    // "Один", or switching off the last colour, leaves one on, chosen at random
     for (int chosen : {1, 4, 7}) {
         game.mnuColors7_Click();
         fake.Script({chosen});
@@ -122,38 +122,19 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheMode) {
     EXPECT_EQ(marks, a.marks);
 }
 
-using G = Game;
+constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,
+               kThrees = &Game::mnuFigures2_Click, kInTurn = &Game::mnuFiguresABC_Click;
 INSTANTIATE_TEST_SUITE_P(
     Modes, AppearanceTest,
-    ::testing::Values(
+    ::testing::Values(  // pairs and threes count from the click: the waiting 6 comes twice
         Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, "x..."},
-        // pairs and threes count from the click: the waiting 6 comes twice, not three times
-        Appearance{
-            {&G::mnuFigures1_Click}, {1, 3, 1, 1, 7, 1, 1, 2, 1}, {6, 6, 3, 3, 7, 7}, ".x.."},
-        Appearance{{&G::mnuFigures2_Click},
-                   {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1},
-                   {6, 6, 2, 2, 2, 5, 5, 5},
-                   "..x."},
-        // "Случайные" ends a run: the waiting 6 comes once
-        Appearance{{&G::mnuFigures2_Click, &G::mnuFigures0_Click}, {3, 1, 5, 1}, {6, 3, 5}, "x..."},
-        Appearance{{&G::mnuFiguresABC_Click}, {}, {6, 7, 1, 2}, "x..x"},
-        Appearance{
-            {&G::mnuFigures1_Click, &G::mnuFiguresABC_Click}, {}, {6, 6, 7, 7, 1, 1}, ".x.x"},
-        Appearance{
-            {&G::mnuFigures2_Click, &G::mnuFiguresABC_Click}, {}, {6, 6, 7, 7, 7, 1}, "..xx"},
-        Appearance{
-            {&G::mnuFiguresABC_Click, &G::mnuFiguresABC_Click}, {3, 1, 5, 1}, {6, 3, 5}, "x..."}));
-
-TEST_F(MenusTest, ANewGameInPairModeStartsAFullPair) {
-    StartWith(4, 1, 6, 2);
-    game.mnuFigures1_Click();
-    NextFalling();  // 6 comes in, 6 waits as its pair
-    game.mnuNew_Click();
-    fake.Script({1, 5, 1});
-    std::vector<int> types;
-    for (int i = 0; i < 3; ++i) types.push_back(NextFalling());
-    EXPECT_EQ(types, (std::vector<int>{6, 6, 5}));
-}
+        Appearance{{kPairs}, {1, 3, 1, 1, 7, 1, 1, 2, 1}, {6, 6, 3, 3, 7, 7}, ".x.."},
+        Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, "..x."},
+        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "x..."},  // the 6 comes once
+        Appearance{{kInTurn}, {}, {6, 7, 1, 2}, "x..x"},
+        Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, ".x.x"},
+        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, "..xx"},
+        Appearance{{kInTurn, kInTurn}, {3, 1, 5, 1}, {6, 3, 5}, "x..."}));
 
 }  // namespace
 }  // namespace blokka::testing

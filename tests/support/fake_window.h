@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -61,16 +60,11 @@ public:
     float SecondsSinceMidnight() const override { return 5025.25f; }
     void SeedRandom(float value) override { Log("seed " + std::to_string(value)); }
     float RandomValue() override {
-        ++randomDraws;
-        if (randomScript.empty()) return 0.0f;
-        const float value = randomScript.front();
-        randomScript.pop_front();
-        return value;
+        return ++randomDraws <= std::ssize(randomScript) ? randomScript[randomDraws - 1] : 0.0f;
     }
-
-    // Makes the next random values Int(7 * value) + 1 come out as the choices given, in order;
-    // once the script is used up every value is 0.
+    // Adds random values that make Int(7 * value) + 1 come out as the choices given.
     void Script(std::initializer_list<int> choices) {
+        randomScript.resize(std::max<std::size_t>(randomScript.size(), randomDraws));  // skip 0s
         for (int c : choices) randomScript.push_back((c - 0.5f) / 7);
     }
     // Fires one tick if the timer runs, as the real timer would; returns whether it fired.
@@ -95,7 +89,7 @@ public:
     std::int32_t timerInterval = 350;
     int timerRestarts = 0;  // off-then-on switches
     bool otherInstance = false;
-    std::deque<float> randomScript;
+    std::vector<float> randomScript;  // drawn in order; 0 once used up
     int randomDraws = 0;
     std::vector<std::string> log;
     Game* unloadTarget = nullptr;  // the real window ends the program from its unload event

@@ -1,6 +1,6 @@
 #pragma once
 // A game wired to the scripted fake window; boards as small ASCII pictures, one string per row:
-//   '.' empty    '#' fixed in colour 1    '2'..'7' fixed in that colour    'o' falling
+//   '.' empty    '#' fixed in colour 1    '2'..'7' fixed in that colour    'o' falling (read only)
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,8 @@ inline void SetRows(GameState& game, int firstRow, std::initializer_list<std::st
     for (std::string_view text : rows) {
         for (char c : text) {
             ++n;
-            game.CellState(n) = c == '.' ? kEmpty : c == 'o' ? kFalling : kFixed;
-            game.CellColor(n) = static_cast<Integer>(c == '.'   ? 0
-                                                     : c == 'o' ? game.CurColor
-                                                     : c == '#' ? 1
-                                                                : c - '0');
+            game.CellState(n) = c == '.' ? kEmpty : kFixed;
+            game.CellColor(n) = static_cast<Integer>(c == '.' ? 0 : c == '#' ? 1 : c - '0');
             game.CellDirty(n) = 0;
         }
     }
