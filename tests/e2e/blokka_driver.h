@@ -22,6 +22,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace blokka::e2e {
@@ -33,9 +34,8 @@ using Strings = std::vector<std::string>;
 template <typename Ready>
 bool WaitUntil(Ready ready, std::chrono::milliseconds deadline = 15s) {
     const auto end = std::chrono::steady_clock::now() + deadline;
-    for (; !ready(); std::this_thread::sleep_for(15ms)) {
+    for (; !ready(); std::this_thread::sleep_for(15ms))
         if (std::chrono::steady_clock::now() > end) return false;
-    }
     return true;
 }
 
@@ -110,7 +110,6 @@ public:
         XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
         XSelectInput(dpy_, DefaultRootWindow(dpy_), SubstructureNotifyMask);
     }
-    XSession(const XSession&) = delete;
     ~XSession() { XCloseDisplay(dpy_); }
 
     Image Grab(Rect r) {
@@ -137,8 +136,7 @@ public:
             XGetWindowAttributes(dpy_, kids[i], &a);
             if (a.map_state != IsViewable || (a.override_redirect != 0) != popups) continue;
             if (!popups) XGetTextProperty(dpy_, kids[i], &name, Intern("_NET_WM_NAME"));
-            const std::string text(name.value ? reinterpret_cast<char*>(name.value) : "",
-                                   name.nitems);
+            const std::string text(reinterpret_cast<char*>(name.value), name.nitems);
             if (popups || text == title) found.push_back({kids[i], {a.x, a.y, a.width, a.height}});
             XFree(name.value);
         }
@@ -188,10 +186,11 @@ inline constexpr char kTitle[] = "Блокка";
 inline constexpr int kCell = 18;  // the cell size the window opens with
 inline constexpr std::uint32_t kWindowGrey = 0x808080;
 
-// Display cells 1..200 are the board, 201..208 the next-figure box.
-inline Point CellOrigin(int n) {
-    if (n <= 200) return {5 + kCell * ((n - 1) % 10), 5 + kCell * ((n - 1) / 10)};
-    return {10 + kCell * (10 + (n - 201) % 4), 5 + kCell * ((n - 201) / 4)};
+// The middle of a display cell in the client area: 1..200 the board, 201..208 the box.
+inline Point Middle(int n) {
+    constexpr int kIn = 5 + kCell / 2;
+    if (n <= 200) return {kIn + kCell * ((n - 1) % 10), kIn + kCell * ((n - 1) / 10)};
+    return {kIn + 5 + kCell * (10 + (n - 201) % 4), kIn + kCell * ((n - 201) / 4)};
 }
 
 // The ink in each row (or column) of `area`: pixels whose channels differ from the most common
@@ -204,10 +203,10 @@ inline std::vector<int> Ink(const Image& image, Rect area, bool perRow, int thre
     std::vector<int> ink(size_t(perRow ? image.height : image.width));
     for (int y = area.y; y < area.y + area.height; ++y) {
         for (int x = area.x; x < area.x + area.width; ++x) {
+            const std::uint32_t p = image.At(x, y);
             int diff = 0;
-            for (int s = 0; s <= 16; s += 8) {
-                diff += std::abs(int((image.At(x, y) >> s) & 0xff) - int((background >> s) & 0xff));
-            }
+            for (int s = 0; s <= 16; s += 8)
+                diff += std::abs(int(p >> s & 255) - int(background >> s & 255));
             ink[size_t(perRow ? y : x)] += diff > threshold;
         }
     }
@@ -232,8 +231,7 @@ public:
     static constexpr int kUnknown = 0, kFlat = 8, kLight = 9, kDark = 10;
     explicit Board(const Image& client) {
         for (int n = 1; n <= 208; ++n) {
-            const Point o = CellOrigin(n);
-            const auto k = std::ranges::find(kLooks, client.At(o.x + kCell / 2, o.y + kCell / 2));
+            const auto k = std::ranges::find(kLooks, client.At(Middle(n).x, Middle(n).y));
             look_[size_t(n - 1)] = k == kLooks.end() ? kUnknown : int(k - kLooks.begin()) + 1;
         }
     }
@@ -265,9 +263,7 @@ private:
 using Cells = std::vector<int>;
 inline int RowOf(int n) { return (n - 1) / 10 + 1; }
 inline int ColumnOf(int n) { return (n - 1) % 10 + 1; }
-inline int MinColumn(const Cells& c) {
-    return ColumnOf(*std::ranges::min_element(c, {}, ColumnOf));
-}
+inline int MinColumn(const Cells& c) { return ColumnOf(std::ranges::min(c, {}, ColumnOf)); }
 inline Cells Shifted(Cells cells, int rows, int columns) {
     for (int& n : cells) n += 10 * rows + columns;
     return cells;
@@ -359,19 +355,7 @@ public:
         for (Board next = Changed(b, 300ms); !(next == b); next = Changed(b, 300ms)) b = next;
         return b;
     }
-    // A figure just entered an empty top: four blocks in rows 1-2, the next one in the box.
-    Cells WaitForNewFigure() {
-        const auto seen = ReadWhen([](const Board& b) {
-            const Cells top = b.Blocks(1, 20);
-            return top.size() == 4 && top[0] <= 10 && b.Blocks(201, 208).size() == 4;
-        });
-        return seen ? seen->Blocks(1, 20) : Cells{};
-    }
-
-    Point CellCentre(int n) const {
-        const Point o = CellOrigin(n);
-        return {client_.x + o.x + kCell / 2, client_.y + o.y + kCell / 2};
-    }
+    Point CellCentre(int n) const { return {client_.x + Middle(n).x, client_.y + Middle(n).y}; }
     // Moves the pointer onto the window's grey margin, where it touches no display cell.
     void ParkPointer() { x_.MovePointer({client_.x + 2, client_.y + client_.height - 2}); }
 
@@ -427,9 +411,7 @@ private:
             std::erase_if(menu.items, [&](const auto& run) {
                 return run.second - run.first <= 3 && rows[size_t(run.first)] > width * 3 / 5;
             });
-            const bool stable = !menu.items.empty() && menu.items.size() == last;
-            last = menu.items.size();
-            return stable;
+            return std::exchange(last, menu.items.size()) == menu.items.size() && last > 0;
         });
         return menu;
     }

@@ -11,9 +11,14 @@ TEST(Play, KeysStartPauseMoveAfterMenusDropAndStartAgain) {
     XSession x;
     Blokka game(x);
     x.Keys(Strings(13, "Next"));  // a tick a second: a key's effect shows well before the next
+    // F2 empties the board and the box, and a tick later a figure enters rows 1-2.
+    auto entered = [](const Board& b) {
+        const Cells top = b.Blocks(1, 20);
+        return top.size() == 4 && top[0] <= 10 && !b.AllEmpty(201, 208);
+    };
     x.Keys({"F2"});
     ASSERT_TRUE(game.ReadWhen([](const Board& b) { return b.AllEmpty(); })) << "F2 kept blocks";
-    ASSERT_EQ(game.WaitForNewFigure().size(), 4u);  // one tick after the empty board
+    ASSERT_TRUE(game.ReadWhen(entered));
     Board b = game.Read();
     // After `keys` the next reading shows the figure moved by rows and columns.
     auto expectStep = [&](const Strings& keys, int rows, int columns, const char* what) {
@@ -47,7 +52,7 @@ TEST(Play, KeysStartPauseMoveAfterMenusDropAndStartAgain) {
     EXPECT_EQ(landed->Blocks(101, 200), Shifted(falling, 20 - RowOf(falling.back()), 0));
     x.Keys({"F2"});
     EXPECT_TRUE(game.ReadWhen([](const Board& now) { return now.AllEmpty(); }));
-    EXPECT_EQ(game.WaitForNewFigure().size(), 4u);
+    EXPECT_TRUE(game.ReadWhen(entered));
 }
 
 TEST(Play, PageUpAndDownMoveTheSpeedMarkAndAnUntouchedGameEndsWithAFullStackAndAnEmptyBox) {
@@ -65,17 +70,14 @@ TEST(Play, PageUpAndDownMoveTheSpeedMarkAndAnUntouchedGameEndsWithAFullStackAndA
     expectMark(19);
     x.Keys({"Prior"});
     // The end: blocks, an empty box, and then no change any more (at least 40 ticks).
-    std::optional<Board> over;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            over =
-                game.ReadWhen([](const Board& b) { return b.AllEmpty(201, 208) && !b.AllEmpty(); });
-            return over && game.Changed(*over, 2s) == *over;
-        },
-        120s));
+    auto over = [&](const Board& b) {
+        return b.AllEmpty(201, 208) && !b.AllEmpty() && game.Changed(b, 2s) == b;
+    };
+    const auto end = game.ReadWhen(over, 120s);
+    ASSERT_TRUE(end);
     EXPECT_TRUE(game.process().Running());
     // Unmoved figures land on each other: every row from the top two to the floor holds blocks.
-    for (int row = 2; row <= 20; ++row) EXPECT_FALSE(over->AllEmpty(10 * row - 9, 10 * row)) << row;
+    for (int row = 2; row <= 20; ++row) EXPECT_FALSE(end->AllEmpty(10 * row - 9, 10 * row)) << row;
 }
 
 TEST(Play, MouseSteersTurnsAndDropsThenTheLightBackgroundAndTheEscapeKeyThatClosesTheGame) {
@@ -120,9 +122,8 @@ TEST(Play, MouseSteersTurnsAndDropsThenTheLightBackgroundAndTheEscapeKeyThatClos
     game.Choose(kOptions, {3, 1});  // "Цвет фона", "Светлый"
     const auto light = game.ReadWhen([](const Board& b) { return b.At(1) == Board::kLight; });
     ASSERT_TRUE(light) << "the background did not change";
-    for (int n = 1; n <= 208; ++n) {
+    for (int n = 1; n <= 208; ++n)
         EXPECT_EQ(light->At(n), Board::Block(dark.At(n)) ? dark.At(n) : Board::kLight) << n;
-    }
     game.Choose(kOptions, {1, 3});  // "ESC", "Закрыть игру"
     EXPECT_TRUE(game.process().Running());
     x.Keys({"Escape"});
