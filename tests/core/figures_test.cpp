@@ -18,7 +18,7 @@ std::set<std::pair<int, int>> Shape(int type, int rotation) {
     return shape;
 }
 
-TEST(FigureCatalogue, OrientationsAreFourCellsAroundTheAnchorAndTurnAQuarterClockwise) {
+TEST(FigureCatalogue, OrientationsTurnAQuarterClockwiseAndTheSpawnCellsAndBoxShowOrientationZero) {
     for (int type = 1; type <= 7; ++type) {
         const int count = kFigures[type].orientationCount;
         for (int r = 0; r < count; ++r) {
@@ -28,11 +28,6 @@ TEST(FigureCatalogue, OrientationsAreFourCellsAroundTheAnchorAndTurnAQuarterCloc
             for (auto [row, column] : Shape(type, r)) turned.insert({column, -row});
             EXPECT_TRUE(count < 4 || turned == Shape(type, (r + 1) % 4)) << type << "/" << r;
         }
-    }
-}
-
-TEST(FigureCatalogue, SpawnCellsAreOrientationZeroInTheTopRowsAndTheBoxShowsThem) {
-    for (int type = 1; type <= 7; ++type) {
         const FigureType& figure = kFigures[type];
         std::vector<int> spawn(figure.spawnCells.begin(), figure.spawnCells.end());
         std::sort(spawn.begin(), spawn.end());
@@ -81,17 +76,6 @@ TEST_F(SpawnTest, OnlyATakenSpawnCellEndsTheGameWithNothingPlacedAndThenTicksDoN
             EXPECT_EQ(FallingCells(other), FigureCells(type, 0, kFigures[type].spawnPivot));
         }
     }
-}
-
-TEST_F(SpawnTest, TheFirstFigureIsRandomEvenInTurnModeAndTheNextFollowsInTurn) {
-    game.Form_Load();
-    game.mnuFiguresABC_Click();
-    fake.Script({5, 1, 2});
-    fake.Tick(game);
-    EXPECT_EQ(game.CurType, 5);
-    EXPECT_EQ(game.NextType, 6);
-    EXPECT_EQ(game.NextColor, 2);
-    EXPECT_EQ(fake.randomDraws, 3);
 }
 
 }  // namespace

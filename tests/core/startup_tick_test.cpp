@@ -27,11 +27,10 @@ TEST_F(StartupTest, ASecondInstanceEndsBeforeDoingAnythingElse) {
 
 TEST_F(StartupTest, BuildsCellsSeedsSetsDefaultsAndMarksThenStartsANewGameInThatOrder) {
     game.Form_Load();
-    EXPECT_EQ(fake.log.at(0), "create 2");
     EXPECT_TRUE(
-        InOrder(fake, {"create 208", "seed 5025.250000", "check mnuSize18", "label at 190,352",
-                       "check mnuESC1", "check mnuSpeed350", "check mnuColor7", "check mnuFigures0",
-                       "picture 1 10", "timer off", "timer on"}));
+        InOrder(fake, {"create 2", "create 208", "seed 5025.250000", "check mnuSize18",
+                       "label at 190,352", "check mnuESC1", "check mnuSpeed350", "check mnuColor7",
+                       "check mnuFigures0", "picture 1 10", "timer off", "timer on"}));
     GameState defaults;
     defaults.BackMode = 3;
     defaults.CellSize = 18;
@@ -42,10 +41,16 @@ TEST_F(StartupTest, BuildsCellsSeedsSetsDefaultsAndMarksThenStartsANewGameInThat
               "mnuSize18 mnuESC1 mnuSpeed350 mnuBackColor3 mnuColors7 mnuColor1 mnuColor2 "
               "mnuColor3 mnuColor4 mnuColor5 mnuColor6 mnuColor7 mnuFigures0");
     for (int k = 1; k <= kDisplayCells; ++k) {
-        EXPECT_TRUE(fake.cells[k].visible && fake.cells[k].picture == 10) << k;
+        EXPECT_TRUE(fake.visible[k] && fake.picture[k] == 10) << k;
     }
     EXPECT_EQ(fake.timerInterval, 350);
-    EXPECT_EQ(fake.randomDraws, 0);  // the first figure is chosen by the first tick
+    EXPECT_EQ(fake.randomDraws, 0);
+    game.mnuFiguresABC_Click();  // the first figure comes at random even so, the next in turn
+    fake.Script({5, 1, 2});
+    fake.Tick(game);
+    EXPECT_EQ(game.CurType, 5);
+    EXPECT_EQ(game.NextType, 6);
+    EXPECT_EQ(game.NextColor, 2);
 }
 
 using TickTest = GameTest;

@@ -96,8 +96,8 @@ TEST_F(ColorsTest, TheWaitingFigureKeepsItsColourAndLaterOnesComeOnlyFromTheColo
 }
 
 // Type 4 falls and type 6 waits; each row gives the clicks, the random values drawn for types
-// and colours (as choices out of seven), the types that then come in and the marks of
-// "Случайные", "По 2", "По 3" and "По очереди".
+// and colours (as choices out of seven), the types that then come in and the marks: the number
+// of the one marked repeat item, and "ABC" for "По очереди".
 struct Appearance {
     std::vector<void (Game::*)()> clicks;
     std::vector<int> choices, types;
@@ -114,12 +114,8 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheMode) {
     std::vector<int> types;
     for (std::size_t i = 0; i < a.types.size(); ++i) types.push_back(NextFalling());
     EXPECT_EQ(types, a.types);
-    std::string marks;
-    for (auto item : {MenuItem::mnuFigures0, MenuItem::mnuFigures1, MenuItem::mnuFigures2,
-                      MenuItem::mnuFiguresABC}) {
-        marks += fake.Checked(item) ? 'x' : '.';
-    }
-    EXPECT_EQ(marks, a.marks);
+    const bool inTurn = fake.Checked(MenuItem::mnuFiguresABC);
+    EXPECT_EQ(Marks(fake, "mnuFigures").substr(10) + (inTurn ? " ABC" : ""), a.marks);
 }
 
 constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,
@@ -127,14 +123,14 @@ constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_C
 INSTANTIATE_TEST_SUITE_P(
     Modes, AppearanceTest,
     ::testing::Values(  // pairs and threes count from the click: the waiting 6 comes twice
-        Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, "x..."},
-        Appearance{{kPairs}, {1, 3, 1, 1, 7, 1, 1, 2, 1}, {6, 6, 3, 3, 7, 7}, ".x.."},
-        Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, "..x."},
-        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "x..."},  // the 6 comes once
-        Appearance{{kInTurn}, {}, {6, 7, 1, 2}, "x..x"},
-        Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, ".x.x"},
-        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, "..xx"},
-        Appearance{{kInTurn, kInTurn}, {3, 1, 5, 1}, {6, 3, 5}, "x..."}));
+        Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, "0"},
+        Appearance{{kPairs}, {1, 3, 1, 1, 7, 1, 1, 2, 1}, {6, 6, 3, 3, 7, 7}, "1"},
+        Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, "2"},
+        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "0"},  // the 6 comes once
+        Appearance{{kInTurn}, {}, {6, 7, 1, 2}, "0 ABC"},
+        Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, "1 ABC"},
+        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, "2 ABC"},
+        Appearance{{kInTurn, kInTurn}, {3, 1, 5, 1}, {6, 3, 5}, "0"}));
 
 }  // namespace
 }  // namespace blokka::testing

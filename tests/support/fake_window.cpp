@@ -5,7 +5,7 @@
 namespace blokka::testing {
 
 FakeWindow::FakeWindow() {
-    cells[1].visible = true;
+    visible[1] = true;
     for (const MenuEntry& e : kMenuTree) marks.at(static_cast<int>(e.item)) = e.checkedAtCreation;
 }
 

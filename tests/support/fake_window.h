@@ -13,26 +13,18 @@
 
 namespace blokka::testing {
 
-struct FakeCell {
-    bool visible = false;
-    int picture = 0;
-    int paints = 0;  // pictures given since the log was last cleared
-    CellBounds bounds;
-};
-
 class FakeWindow : public WindowLayer {
 public:
     FakeWindow();
 
     void CreateCell(int k) override { Log("create " + std::to_string(k)); }
-    void SetCellPicture(int k, int picture) override {
-        cells.at(k).picture = picture;
-        ++cells.at(k).paints;
-        Log("picture " + std::to_string(k) + " " + std::to_string(picture));
+    void SetCellPicture(int k, int p) override {
+        ++paints.at(k);
+        Log("picture " + std::to_string(k) + " " + std::to_string(picture.at(k) = p));
     }
-    void SetCellVisible(int k, bool visible) override { cells.at(k).visible = visible; }
-    void SetCellBounds(int k, CellBounds bounds) override { cells.at(k).bounds = bounds; }
-    CellBounds GetCellBounds(int k) const override { return cells.at(k).bounds; }
+    void SetCellVisible(int k, bool v) override { visible.at(k) = v; }
+    void SetCellBounds(int k, CellBounds b) override { bounds.at(k) = b; }
+    CellBounds GetCellBounds(int k) const override { return bounds.at(k); }
     void SetLabelCaption(std::string_view utf8) override { Log("caption " + (caption = utf8)); }
     std::uint32_t LabelColor() const override { return labelColor; }
     void SetLabelColor(std::uint32_t rgb) override {
@@ -68,20 +60,13 @@ public:
         for (int c : choices) randomScript.push_back((c - 0.5f) / 7);
     }
     // Fires one tick if the timer runs, as the real timer would; returns whether it fired.
-    bool Tick(Game& game) {
-        if (!timerEnabled) return false;
-        game.tmrMain_Timer();
-        return true;
-    }
-    void ClearLog() {
-        log.clear();
-        for (FakeCell& cell : cells) cell.paints = 0;
-    }
-    int LogCount(const std::string& line) const {
-        return static_cast<int>(std::count(log.begin(), log.end(), line));
-    }
+    bool Tick(Game& game) { return timerEnabled && (game.tmrMain_Timer(), true); }
+    void ClearLog() { log.clear(), paints.fill(0); }
+    int LogCount(const std::string& line) const { return std::ranges::count(log, line); }
 
-    std::array<FakeCell, kDisplayCells + 1> cells{};  // 1..208
+    std::array<int, kDisplayCells + 1> picture{}, paints{};  // Img(1..208); paints since ClearLog
+    std::array<bool, kDisplayCells + 1> visible{};
+    std::array<CellBounds, kDisplayCells + 1> bounds{};
     std::array<bool, kMenuItemCount> marks{};
     std::string caption;
     std::uint32_t labelColor = kBlack;

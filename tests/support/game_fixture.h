@@ -77,8 +77,8 @@ inline ::testing::AssertionResult Holds(const GameState& game, const FakeWindow&
     for (int n = 1; n <= kBoardCells; ++n) {
         const int state = game.CellState(n), color = game.CellColor(n);
         if (state < 0 || state > 2 || (state == kEmpty) != (color == 0) || color > kColors ||
-            fake.cells[n].picture != (color != 0 ? color : 7 + game.BackMode) ||
-            !fake.cells[n].visible || game.CellDirty(n)) {
+            fake.picture[n] != (color != 0 ? color : 7 + game.BackMode) || !fake.visible[n] ||
+            game.CellDirty(n)) {
             return ::testing::AssertionFailure() << "cell " << n;
         }
     }
@@ -95,7 +95,7 @@ inline std::string BoxPicture(const GameState& game, const FakeWindow& fake) {
     std::string out;
     for (int k = kBoxFirst; k <= kDisplayCells; ++k) {
         if (k == 205) out += '/';
-        out += fake.cells[k].picture == 7 + game.BackMode ? '.' : '0' + fake.cells[k].picture;
+        out += fake.picture[k] == 7 + game.BackMode ? '.' : '0' + fake.picture[k];
     }
     return out;
 }
@@ -104,7 +104,7 @@ inline std::string BoxPicture(const GameState& game, const FakeWindow& fake) {
 inline std::vector<int> PaintedCells(const FakeWindow& fake) {
     std::vector<int> painted;
     for (int k = 1; k <= kDisplayCells; ++k) {
-        if (fake.cells[k].paints > 0) painted.push_back(k);
+        if (fake.paints[k] > 0) painted.push_back(k);
     }
     return painted;
 }

@@ -11,12 +11,11 @@ using LayoutTest = GameTest;
 TEST_F(LayoutTest, EachSizePlacesBoardBoxAndLabelOnItsGridAndTakesTheOnlyMark) {
     StartWith(3, 5, 7, 2);
     const GameState before = game;
-    const auto cells = fake.cells;
+    const auto pictures = fake.picture;
     fake.ClearLog();
     for (int i = 0; i < 4; ++i) {
         const auto [s, click] = Handlers("mnuSize").at(i);
         (game.*click)();
-        EXPECT_EQ(s, 12 + 6 * i);
         EXPECT_EQ(game.CellSize, s);
         for (int n = 1; n <= kDisplayCells; ++n) {
             const int box = n - kBoxFirst;
@@ -24,9 +23,9 @@ TEST_F(LayoutTest, EachSizePlacesBoardBoxAndLabelOnItsGridAndTakesTheOnlyMark) {
                 n <= kBoardCells
                     ? CellBounds{5 + s * (ColumnOf(n) - 1), 5 + s * (RowOf(n) - 1), s, s}
                     : CellBounds{10 + s * (10 + box % 4), 5 + s * (box / 4), s, s};
-            EXPECT_EQ(fake.cells[n].bounds, expected) << n << " at size " << s;
-            EXPECT_TRUE(fake.cells[n].visible) << n;
-            EXPECT_EQ(fake.cells[n].picture, cells[n].picture);
+            EXPECT_EQ(fake.bounds[n], expected) << n << " at size " << s;
+            EXPECT_TRUE(fake.visible[n]) << n;
+            EXPECT_EQ(fake.picture[n], pictures[n]);
         }
         EXPECT_EQ(fake.log.back(), "label at " + std::to_string(10 * s + 10) + "," +
                                        std::to_string(20 * s - 8));  // 190,352 at size 18
@@ -80,7 +79,7 @@ TEST_F(NewGameTest, ResetsTheGameInPlayAndKeepsEverythingElse) {
     expected.GameOver = expected.MouseCell = expected.Score = 0;
     EXPECT_EQ(State(), expected);  // Pivot and the next figure stay
     for (int k = 1; k <= kDisplayCells; ++k) {
-        EXPECT_TRUE(fake.cells[k].picture == 9 && fake.cells[k].paints == 1) << k;
+        EXPECT_TRUE(fake.picture[k] == 9 && fake.paints[k] == 1) << k;
     }
     EXPECT_EQ(fake.caption, "");
     EXPECT_EQ(fake.labelColor, kBlack);
@@ -89,16 +88,6 @@ TEST_F(NewGameTest, ResetsTheGameInPlayAndKeepsEverythingElse) {
     marks[static_cast<int>(MenuItem::mnuPause)] = false;
     EXPECT_EQ(fake.marks, marks);
     EXPECT_EQ(fake.randomDraws, draws);
-}
-
-TEST_F(NewGameTest, AfterAGameOverTheFigureThatDidNotFitComesFirst) {
-    Key(vk::P);
-    EndTheGame();
-    const Integer type = game.NextType, color = game.NextColor;
-    game.mnuNew_Click();
-    fake.Tick(game);
-    EXPECT_EQ(game.CurType, type);
-    EXPECT_EQ(game.CurColor, color);
 }
 
 class BackgroundTest : public GameTest, public ::testing::WithParamInterface<int> {};
@@ -123,8 +112,11 @@ TEST_P(BackgroundTest, RepaintsEmptyCellsInEveryStateKeepingColoursTheBoxAndTheT
     EXPECT_EQ(BoxPicture(game, fake), box);
     EXPECT_EQ(fake.timerEnabled, running);
     EXPECT_EQ(Marks(fake, "mnuBackColor"), "mnuBackColor" + std::to_string(mode));
+    const int next = game.NextType;  // after a game over, the figure that did not fit
     game.mnuNew_Click();
-    for (int k = 1; k <= kDisplayCells; ++k) EXPECT_EQ(fake.cells[k].picture, 7 + mode) << k;
+    for (int k = 1; k <= kDisplayCells; ++k) EXPECT_EQ(fake.picture[k], 7 + mode) << k;
+    fake.Tick(game);
+    EXPECT_EQ(game.CurType, next);
 }
 
 INSTANTIATE_TEST_SUITE_P(StatesTimesTenPlusModes, BackgroundTest,
