@@ -173,7 +173,10 @@ public:
         Xdotool(keys);
     }
     void MovePointer(Point p) { Xdotool({"mousemove", std::to_string(p.x), std::to_string(p.y)}); }
-    void Click(Point p, int button) { MovePointer(p), Xdotool({"click", std::to_string(button)}); }
+    void Click(Point p, int button) {
+        MovePointer(p);
+        Xdotool({"click", std::to_string(button)});
+    }
 
 private:
     Atom Intern(const char* name) { return XInternAtom(dpy_, name, False); }
@@ -327,7 +330,6 @@ public:
     }
 
     Process& process() { return process_; }
-    Window window() const { return window_; }
     Rect client() const { return client_; }
 
     // A reading two grabs in a row agree on: the program may paint a change in pieces.
@@ -349,8 +351,9 @@ public:
     Board Changed(const Board& before, std::chrono::milliseconds deadline = 15s) {
         return ReadWhen([&](const Board& b) { return !(b == before); }, deadline).value_or(before);
     }
-    // The board once the last input's effects are all painted.
-    Board Settled() {
+    // The board once the effects of `keys` (or of the last input) are all painted.
+    Board After(const Strings& keys = {}) {
+        if (!keys.empty()) x_.Keys(keys);
         Board b = Read();
         for (Board next = Changed(b, 300ms); !(next == b); next = Changed(b, 300ms)) b = next;
         return b;

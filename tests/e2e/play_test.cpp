@@ -27,20 +27,19 @@ TEST(Play, KeysStartPauseMoveAfterMenusDropAndStartAgain) {
         b = game.Changed(before);
         EXPECT_EQ(b.Blocks(), Shifted(before.Blocks(), rows, columns)) << what;
     };
-    auto pause = [&] { x.Keys({"p"}), b = game.Settled(); };
     expectStep({}, 1, 0, "a tick");
-    pause();
+    b = game.After({"p"});
     EXPECT_TRUE(game.Changed(b, 3s) == b) << "the board changed during the pause";
     expectStep({"p"}, 1, 0, "P resumes");
-    pause();
+    b = game.After({"p"});
     expectStep({"Left"}, 0, -1, "Left moves a paused figure at once");
     expectStep({}, 1, 0, "Left resumes");
-    pause();
+    b = game.After({"p"});
     game.Open(kGame);
     game.ClickMenuBar(kGame);
     ASSERT_TRUE(WaitUntil([&] { return x.Mapped(true).empty(); })) << "a click left it open";
     expectStep({"Right"}, 0, 1, "after a menu closed by a click");
-    pause();
+    b = game.After({"p"});
     game.Open(kOptions);
     game.CloseMenus();
     expectStep({"Left"}, 0, -1, "after a menu closed by Escape");
@@ -109,7 +108,7 @@ TEST(Play, MouseSteersTurnsAndDropsThenTheLightBackgroundAndTheEscapeKeyThatClos
         })) << column;
     }
     x.Click(game.CellCentre(142), 3);
-    const Cells turned = Shape(falling(game.Settled()));
+    const Cells turned = Shape(falling(game.After()));
     EXPECT_NE(turned, shape) << "a right click did not turn the figure";
     x.Click(game.CellCentre(142), 1);
     EXPECT_TRUE(game.ReadWhen([&](const Board& b) {
@@ -117,8 +116,7 @@ TEST(Play, MouseSteersTurnsAndDropsThenTheLightBackgroundAndTheEscapeKeyThatClos
     })) << "a left click did not drop the figure";
 
     game.ParkPointer();
-    x.Keys({"p"});
-    const Board dark = game.Settled();
+    const Board dark = game.After({"p"});
     game.Choose(kOptions, {3, 1});  // "Цвет фона", "Светлый"
     const auto light = game.ReadWhen([](const Board& b) { return b.At(1) == Board::kLight; });
     ASSERT_TRUE(light) << "the background did not change";

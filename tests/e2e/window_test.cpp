@@ -12,8 +12,7 @@ TEST(Window, OpensTitledAndDarkRunsOnceEvenWhenStartedTwiceAtOnceAndEndsByKillOr
     Blokka first(x);  // found by its title
     EXPECT_EQ(first.client().width, 265);
     EXPECT_EQ(first.client().height, 370);
-    x.Keys({"p"});  // a still board to look at
-    const Board b = first.Read();
+    const Board b = first.After({"p"});  // a still board to look at
     // Dark empty cells, and perhaps the first figure when its tick came before the pause.
     for (int n = 1; n <= 208; ++n)
         EXPECT_TRUE(Board::Block(b.At(n)) || b.At(n) == Board::kDark) << n;
@@ -28,7 +27,7 @@ TEST(Window, OpensTitledAndDarkRunsOnceEvenWhenStartedTwiceAtOnceAndEndsByKillOr
     first.process().Kill();
     EXPECT_TRUE(WaitUntil([&] { return x.Mapped(false, kTitle).empty(); }));
     Blokka next(x);
-    x.RequestClose(next.window());
+    x.RequestClose(x.Mapped(false, kTitle).at(0).first);
     EXPECT_TRUE(next.process().WaitExit());
 
     Process one({BLOKKA_BINARY}), other({BLOKKA_BINARY});
