@@ -56,7 +56,6 @@ TEST_F(MovesTest, ADropFixesAtOnceRestartsTheTimerAndLeavesFullRowsToTheNextTick
 
     game.DropFigure();
 
-    EXPECT_EQ(game.CurType, 0);
     EXPECT_EQ(game.Pivot, 0);
     EXPECT_EQ(Picture(game, 18, 20), "..........\n..66......\n##66######");
     EXPECT_EQ(game.Score, 0);

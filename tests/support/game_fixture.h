@@ -18,8 +18,7 @@ inline void SetRows(GameState& game, int firstRow, std::initializer_list<std::st
     int n = (firstRow - 1) * kBoardColumns;
     for (std::string_view text : rows) {
         for (char c : text) {
-            ++n;
-            game.CellState(n) = c == '.' ? kEmpty : kFixed;
+            game.CellState(++n) = c == '.' ? kEmpty : kFixed;
             game.CellColor(n) = static_cast<Integer>(c == '.' ? 0 : c == '#' ? 1 : c - '0');
             game.CellDirty(n) = 0;
         }

@@ -43,15 +43,13 @@ class NewGameTest : public GameTest {
 protected:
     void SetUp() override {
         StartWith(5, 2, 3, 6);
-        game.mnuMouse_Click();
+        for (auto click :
+             {&Game::mnuMouse_Click, &Game::mnuColor4_Click, &Game::mnuFigures2_Click,
+              &Game::mnuFiguresABC_Click, &Game::mnuESC2_Click, &Game::mnuSpeed500_Click,
+              &Game::mnuSize24_Click, &Game::mnuBackColor2_Click}) {
+            (game.*click)();
+        }
         game.Img_MouseMove(17);
-        game.mnuColor4_Click();
-        game.mnuFigures2_Click();
-        game.mnuFiguresABC_Click();
-        game.mnuESC2_Click();
-        game.mnuSpeed500_Click();
-        game.mnuSize24_Click();
-        game.mnuBackColor2_Click();
         game.Score = 31999;
         SetBottom(game, {"##########", "##########"});
         game.DropFigure();
