@@ -1,6 +1,5 @@
-// Moves, turns and the hard drop: walls in the cell numbering, what blocks and what does not,
-// every row of the turn table at the edge positions it names, and a drop that fixes the figure
-// at once but leaves its full rows to the next tick.
+// Moves, turns and the hard drop: walls, what blocks and what does not, every row of the turn
+// table at its edge positions, and a drop that fixes at once but leaves full rows to the tick.
 
 #include <iterator>
 

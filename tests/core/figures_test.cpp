@@ -1,5 +1,4 @@
-// The figure catalogue as data, and spawning: the waiting figure comes in on rows 1 and 2 or ends
-// the game, and the first type is random whatever the appearance mode says.
+// The figure catalogue as data, and spawning: the waiting figure comes in or ends the game.
 
 #include <set>
 

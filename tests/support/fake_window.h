@@ -1,7 +1,6 @@
 #pragma once
-// A scripted stand-in for the window layer: it records pictures, marks, label and timer, logs
-// every call that changes something, answers random values from a script, and fires a tick
-// only when a test asks.
+// A scripted stand-in for the window layer: it records what the game shows, logs every change,
+// answers random values from a script, and fires a tick only when a test asks.
 
 #include <algorithm>
 #include <array>

@@ -108,8 +108,7 @@ inline std::vector<int> PaintedCells(const FakeWindow& fake) {
     return painted;
 }
 
-// The click handlers of the items named `group` and a number ("mnuSpeed350"), in menu order,
-// each with its number.
+// The handlers of the items named `group` and a number ("mnuSpeed350"), with that number.
 inline std::vector<std::pair<int, void (Game::*)()>> Handlers(std::string_view group) {
     std::vector<std::pair<int, void (Game::*)()>> out;
     for (const MenuEntry& e : kMenuTree) {
