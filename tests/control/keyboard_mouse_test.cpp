@@ -146,7 +146,7 @@ protected:
     }
 };
 
-TEST_F(MouseTest, TheFigureFollowsThePointerToItsColumnUntilACellOrTheWallStopsIt) {
+TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnderIt) {
     game.Img_MouseMove(199);  // row 20, column 9
     EXPECT_EQ(Picture(game, 1, 2), "........o.\n.......ooo");
     game.Img_MouseMove(43);  // column 3
@@ -159,15 +159,11 @@ TEST_F(MouseTest, TheFigureFollowsThePointerToItsColumnUntilACellOrTheWallStopsI
     game.CellState(19) = game.CellColor(19) = 0;
     game.Img_MouseMove(199);  // a later move tries again
     EXPECT_EQ(game.Pivot, 19);
-}
-
-TEST_F(MouseTest, EachNewFigureComesInUnderThePointerButTheBoxSteersNothing) {
     game.Img_MouseMove(28);  // column 8
     game.DropFigure();
     fake.Tick(game);
-    EXPECT_EQ(game.Pivot, 18);
-    game.Img_MouseMove(206);
-    EXPECT_EQ(game.MouseCell, 206);
+    EXPECT_EQ(game.Pivot, 18);  // the next figure comes in under the pointer
+    game.Img_MouseMove(206);    // the box steers nothing
     game.DropFigure();
     fake.Tick(game);
     EXPECT_EQ(game.Pivot, kFigures[game.CurType].spawnPivot);

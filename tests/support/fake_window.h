@@ -8,13 +8,18 @@
 #include <vector>
 
 #include "core/game.h"
+#include "settings/menu_tree.h"
 #include "window/window_layer.h"
 
 namespace blokka::testing {
 
 class FakeWindow : public WindowLayer {
 public:
-    FakeWindow();
+    FakeWindow() {
+        visible[1] = true;
+        for (const MenuEntry& e : kMenuTree)
+            marks.at(static_cast<int>(e.item)) = e.checkedAtCreation;
+    }
 
     void CreateCell(int k) override { Log("create " + std::to_string(k)); }
     void SetCellPicture(int k, int p) override {
@@ -40,7 +45,10 @@ public:
     std::int32_t TimerInterval() const override { return timerInterval; }
     void SetTimerInterval(std::int32_t ms) override { timerInterval = ms; }
     bool Checked(MenuItem item) const override { return marks.at(static_cast<int>(item)); }
-    void SetChecked(MenuItem item, bool checked) override;
+    void SetChecked(MenuItem item, bool checked) override {
+        marks.at(static_cast<int>(item)) = checked;
+        Log((checked ? "check " : "clear ") + std::string(FindMenuEntry(item)->name));
+    }
     void Minimize() override { Log("minimize"); }
     void Close() override {
         Log("close");
