@@ -58,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{vk::Up, 1, 15, true}, KeyCase{vk::W, 1, 15, true},
                       KeyCase{vk::Down, 0, 25, true}, KeyCase{vk::S, 0, 25, true},
                       KeyCase{vk::Space, 0, 0, false}, KeyCase{vk::PageUp, 0, 15, false},
-                      KeyCase{vk::NumpadMinus, 0, 15, false}, KeyCase{88, 0, 15, false},
-                      KeyCase{vk::F2, 0, 15, false}));
+                      KeyCase{vk::NumpadMinus, 0, 15, false}, KeyCase{13, 0, 15, false},
+                      KeyCase{88, 0, 15, false}, KeyCase{vk::F2, 0, 15, false}));
 
 TEST_F(KeyboardTest, PPauseAndTheMenuItemToggleThePauseAndNoKeyActsAfterTheGameIsOver) {
     Key(vk::P);
