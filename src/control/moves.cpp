@@ -125,11 +125,27 @@ void Game::RotateFigure() {
 
 void Game::DropFigure() {
     if (CurType == 0) return;
-    // No figure falls further than the board is deep; the bound keeps a figure without cells
-    // from looping for ever.
+    // The four falling cells are found once, lowest first; the drop then moves just them, row by
+    // row, exactly as repeated one-row falls would, without scanning the board for every row.
+    std::array<int, 4> cells{};
+    std::size_t count = 0;
+    for (int n = kBoardCells; n >= 1 && count < cells.size(); --n) {
+        if (CellState(n) == kFalling) cells[count++] = n;
+    }
+    const auto canFall = [&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            const int below = cells[i] + kBoardColumns;
+            if (below > kBoardCells || CellState(below) == kFixed) return false;
+        }
+        return count > 0;
+    };
     int rows = 0;
-    while (rows < kBoardCells / kBoardColumns && CanFall() == 1) {
-        ShiftDown();
+    while (canFall()) {
+        Pivot = static_cast<Integer>(Pivot + kBoardColumns);
+        for (std::size_t i = 0; i < count; ++i) {
+            MoveCell(cells[i], cells[i] + kBoardColumns);
+            cells[i] += kBoardColumns;
+        }
         ++rows;
     }
     // A figure already resting stays falling and movable until the next tick fixes it.
