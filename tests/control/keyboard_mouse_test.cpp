@@ -20,6 +20,7 @@ struct KeyCase {
     int rotation, pivot;  // where the figure ends while running; pivot 0: dropped and fixed
     bool move;            // resumes a pause and acts
 };
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << "key " << c.code; }
 
 class KeyMapTest : public KeyboardTest, public ::testing::WithParamInterface<KeyCase> {
 protected:

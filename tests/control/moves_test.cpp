@@ -67,6 +67,7 @@ TEST_F(MovesTest, ADropFixesAtOnceRestartsTheTimerAndLeavesFullRowsToTheNextTick
 struct TurnCase {
     int type, from, pivot, newPivot;
 };
+void PrintTo(const TurnCase& c, std::ostream* os) { *os << c.type << "@" << c.pivot; }
 
 class TurnTest : public GameTest, public ::testing::WithParamInterface<TurnCase> {
 protected:

@@ -96,6 +96,7 @@ struct Appearance {
     std::vector<int> choices, types;
     std::string marks;
 };
+void PrintTo(const Appearance& a, std::ostream* os) { *os << a.marks << " " << a.types[2]; }
 
 class AppearanceTest : public GameTest, public ::testing::WithParamInterface<Appearance> {};
 
@@ -119,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, "0"},
         Appearance{{kPairs}, {1, 3, 1, 1, 7, 1, 1, 2, 1}, {6, 6, 3, 3, 7, 7}, "1"},
         Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, "2"},
-        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "0"},  // the 6 comes once
+        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "0"},
+        Appearance{{kPairs, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "0"},  // the 6 comes once
         Appearance{{kInTurn}, {}, {6, 7, 1, 2}, "0 ABC"},
         Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, "1 ABC"},
         Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, "2 ABC"},
