@@ -55,7 +55,6 @@ public:
         execvp(args[0], args.data());
         _exit(127);
     }
-    Process(const Process&) = delete;
     ~Process() { Kill(); }
 
     bool Running() { return !(reaped_ = reaped_ || waitpid(pid_, nullptr, WNOHANG) == pid_); }
@@ -301,8 +300,7 @@ struct PopupMenu {
             Ink(image, {3, 0, std::min(21, rect.width / 4 - 3), image.height}, true, 360);
         std::vector<int> checked;
         for (size_t i = 0; i < items.size(); ++i) {
-            const auto [top, bottom] = items[i];
-            if (std::accumulate(&marks[size_t(top)], &marks[size_t(bottom)], 0) >= 5)
+            if (std::accumulate(&marks[items[i].first], &marks[items[i].second], 0) >= 5)
                 checked.push_back(int(i));
         }
         return checked;
@@ -426,7 +424,6 @@ private:
     std::vector<std::pair<int, int>> captions_;  // read once, before a menu highlights one
 };
 
-// The menus of the bar; their text items are counted from 0, separators left out.
-enum Menu { kGame, kOptions };
+enum Menu { kGame, kOptions };  // the bar's; items below are counted from 0, separators left out
 
 }  // namespace blokka::e2e
