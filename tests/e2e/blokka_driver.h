@@ -97,8 +97,9 @@ public:
         // The server writes its display number once it accepts connections, or dies.
         FILE* told = fdopen(fds[0], "r");
         int number = -1;
-        const std::string display =
-            std::fscanf(told, "%d", &number) == 1 ? ":" + std::to_string(number) : "";
+        std::string display;
+        if (std::fscanf(told, "%d", &number) == 1)
+            display.append(":").append(std::to_string(number));
         std::fclose(told);
         dpy_ = XOpenDisplay(display.c_str());
         if (display.empty() || dpy_ == nullptr) throw std::runtime_error("no X server");
