@@ -1,2 +1,0 @@
-// The fake lives in its header; this unit gives the support library an object of its own.
-#include "fake_window.h"
