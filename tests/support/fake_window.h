@@ -23,8 +23,9 @@ public:
 
     void CreateCell(int k) override { Log("create " + std::to_string(k)); }
     void SetCellPicture(int k, int p) override {
+        picture.at(k) = p;
         ++paints.at(k);
-        Log("picture " + std::to_string(k) + " " + std::to_string(picture.at(k) = p));
+        Log("picture " + std::to_string(k) + " " + std::to_string(p));
     }
     void SetCellVisible(int k, bool v) override { visible.at(k) = v; }
     void SetCellBounds(int k, CellBounds b) override { bounds.at(k) = b; }
@@ -67,8 +68,15 @@ public:
         for (int c : choices) randomScript.push_back((c - 0.5f) / 7);
     }
     // Fires one tick if the timer runs, as the real timer would; returns whether it fired.
-    bool Tick(Game& game) { return timerEnabled && (game.tmrMain_Timer(), true); }
-    void ClearLog() { log.clear(), paints.fill(0); }
+    bool Tick(Game& game) {
+        if (!timerEnabled) return false;
+        game.tmrMain_Timer();
+        return true;
+    }
+    void ClearLog() {
+        log.clear();
+        paints.fill(0);
+    }
     int LogCount(const std::string& line) const { return std::ranges::count(log, line); }
 
     std::array<int, kDisplayCells + 1> picture{}, paints{};  // Img(1..208); paints since ClearLog
