@@ -15,6 +15,8 @@ struct FigureType {
     std::array<std::array<std::int8_t, 4>, 4> orientations;  // unused ones are left zero
 };
 
+inline constexpr int kFigureTypes = 7;
+
 // Indexed by type 1..7; entry 0 is unused.
 inline constexpr std::array<FigureType, 8> kFigures = {{
     {},

@@ -7,7 +7,8 @@
 namespace blokka {
 
 void Game::SpawnFigure() {
-    if (NextType == 0) NextType = static_cast<Integer>(RandomWhole(Platform.RandomValue(), 7));
+    if (NextType == 0)
+        NextType = static_cast<Integer>(RandomWhole(Platform.RandomValue(), kFigureTypes));
     if (NextColor == 0) NextColor = PickColor();
     CurColor = NextColor;
     CurType = NextType;
@@ -35,9 +36,9 @@ void Game::SpawnFigure() {
         --RepeatLeft;
     } else {
         if (InTurn == 0) {
-            NextType = static_cast<Integer>(RandomWhole(Platform.RandomValue(), 7));
+            NextType = static_cast<Integer>(RandomWhole(Platform.RandomValue(), kFigureTypes));
         } else {
-            NextType = NextType < 7 ? static_cast<Integer>(NextType + 1) : Integer{1};
+            NextType = NextType < kFigureTypes ? static_cast<Integer>(NextType + 1) : Integer{1};
         }
         RepeatLeft = RepeatMode;
     }
@@ -59,7 +60,7 @@ Integer Game::PickColor() {
 
 // Before the first spawn of a run nothing waits yet; the box then stays empty.
 void Game::DrawNextFigure() {
-    if (NextType < 1 || NextType > 7 || NextColor < 1 || NextColor > kColors) return;
+    if (NextType < 1 || NextType > kFigureTypes || NextColor < 1 || NextColor > kColors) return;
     for (Integer cell : kFigures[static_cast<std::size_t>(NextType)].boxCells) {
         Platform.SetCellPicture(cell, NextColor);
     }
