@@ -85,35 +85,37 @@ void BM_RestoreRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_RestoreRecord);
 
-// A sideways move: left and right in turn, so the figure stays in the middle of the board.
-void BM_MoveSideways(benchmark::State& state) {
+// Left and right in turn, so the figure stays in the middle of the board.
+template <typename Step>
+void Alternate(benchmark::State& state, Step step) {
     Bench b;
     b.Place(6, 15);
     const std::int64_t paintsBefore = b.window.paints;
     bool left = true;
     for (auto _ : state) {
-        if (left) {
-            b.game.MoveLeft();
-        } else {
-            b.game.MoveRight();
-        }
+        step(b.game, left);
         left = !left;
     }
     CheckPainted(state, b, paintsBefore);
+}
+
+// A sideways move.
+void BM_MoveSideways(benchmark::State& state) {
+    Alternate(state, [](Game& game, bool left) {
+        if (left) {
+            game.MoveLeft();
+        } else {
+            game.MoveRight();
+        }
+    });
 }
 BENCHMARK(BM_MoveSideways);
 
 // The same moves as key presses, through the key handler.
 void BM_KeyLeftRight(benchmark::State& state) {
-    Bench b;
-    b.Place(6, 15);
-    const std::int64_t paintsBefore = b.window.paints;
-    bool left = true;
-    for (auto _ : state) {
-        b.game.Form_KeyDown(left ? blokka::vk::Left : blokka::vk::Right);
-        left = !left;
-    }
-    CheckPainted(state, b, paintsBefore);
+    Alternate(state, [](Game& game, bool left) {
+        game.Form_KeyDown(left ? blokka::vk::Left : blokka::vk::Right);
+    });
 }
 BENCHMARK(BM_KeyLeftRight);
 
