@@ -308,9 +308,16 @@ struct PopupMenu {
     }
 };
 
+// The program under test: the one this build made, or the one named by BLOKKA_UNDER_TEST (an
+// installed copy, say).
+inline std::string BinaryUnderTest() {
+    const char* chosen = std::getenv("BLOKKA_UNDER_TEST");
+    return chosen != nullptr && *chosen != '\0' ? chosen : BLOKKA_BINARY;
+}
+
 class Blokka {
 public:
-    explicit Blokka(XSession& x) : x_(x), process_({BLOKKA_BINARY}) {
+    explicit Blokka(XSession& x) : x_(x), process_({BinaryUnderTest()}) {
         // The client area is grey up from its bottom left corner to the menu bar.
         const bool shown = WaitUntil([&] {
             const auto windows = x_.Mapped(false, kTitle);

@@ -18,7 +18,7 @@ TEST(Window, OpensTitledAndDarkRunsOnceEvenWhenStartedTwiceAtOnceAndEndsByKillOr
         EXPECT_TRUE(Board::Block(b.At(n)) || b.At(n) == Board::kDark) << n;
 
     x.TakeMapCount();
-    Process second({BLOKKA_BINARY});
+    Process second({BinaryUnderTest()});
     EXPECT_TRUE(second.WaitExit());
     EXPECT_EQ(x.TakeMapCount(), 0) << "the second instance showed a window";
     x.Keys({"p"});
@@ -30,7 +30,7 @@ TEST(Window, OpensTitledAndDarkRunsOnceEvenWhenStartedTwiceAtOnceAndEndsByKillOr
     x.RequestClose(x.Mapped(false, kTitle).at(0).first);
     EXPECT_TRUE(next.process().WaitExit());
 
-    Process one({BLOKKA_BINARY}), other({BLOKKA_BINARY});
+    Process one({BinaryUnderTest()}), other({BinaryUnderTest()});
     ASSERT_TRUE(WaitUntil([&] { return !one.Running() || !other.Running(); })) << "both run";
     EXPECT_TRUE(WaitUntil([&] { return x.Mapped(false, kTitle).size() == 1; }));
     EXPECT_NE(one.Running(), other.Running()) << "of two started together none stayed";
