@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLocalServer>
 #include <QThread>
 #include <QTime>
 #include <bit>
@@ -126,17 +125,13 @@ void QtWindowLayer::Minimize() { window_.showMinimized(); }
 void QtWindowLayer::Close() { window_.close(); }
 
 bool QtWindowLayer::OtherInstanceRunning() {
-    if (instanceServer_) return false;
-    // An abstract socket name: no file to clean up, freed by the kernel when the process dies
-    // however it dies, private to the user, and bound atomically, so of two programs started at
-    // the same moment exactly one keeps it.
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    if (server->listen(instanceName_)) {
-        instanceServer_ = std::move(server);
-        return false;
-    }
-    return server->serverError() == QAbstractSocket::AddressInUseError;
+    if (instanceGuard_ && instanceGuard_->held()) return false;
+    instanceGuard_.emplace(instanceName_);
+    if (instanceGuard_->held()) return false;
+    // Without a guard (the system refused the socket) the program still runs.
+    const bool another = instanceGuard_->heldElsewhere();
+    instanceGuard_.reset();
+    return another;
 }
 
 void QtWindowLayer::End() {

@@ -10,14 +10,14 @@
 #include <QString>
 #include <QTimer>
 #include <array>
-#include <memory>
+#include <optional>
 #include <random>
 
 #include "window/cell_canvas.h"
+#include "window/instance_guard.h"
 #include "window/window_layer.h"
 
 class QAction;
-class QLocalServer;
 
 namespace blokka {
 
@@ -28,7 +28,7 @@ public:
     static constexpr int kTimerDesignInterval = 350;
 
     // `window` is the main window the canvas and label live in. `instanceName` names the
-    // per-user socket that tells a second instance that the first one runs.
+    // per-user guard that tells a second instance that the first one runs.
     QtWindowLayer(QMainWindow& window, QString instanceName);
     ~QtWindowLayer() override;
 
@@ -76,7 +76,7 @@ private:
     QTimer tmrMain_;
     std::array<QAction*, kMenuItemCount> actions_{};
     QString instanceName_;
-    std::unique_ptr<QLocalServer> instanceServer_;
+    std::optional<InstanceGuard> instanceGuard_;
     std::mt19937 random_;
     bool ended_ = false;
 };
