@@ -10,7 +10,9 @@ void Game::mnuMouse_Click() {
 }
 
 // Recorded whether or not steering is on, so switching it on later finds the pointer's cell.
+// An index that names no display cell is not a pointer position and is not recorded.
 void Game::Img_MouseMove(Integer Index) {
+    if (Index < 1 || Index > kDisplayCells) return;
     if (!Platform.TimerEnabled()) return;
     MouseCell = Index;
     FollowMouse();

@@ -72,7 +72,7 @@ void PrintTo(const TurnCase& c, std::ostream* os) { *os << c.type << "@" << c.pi
 class TurnTest : public GameTest, public ::testing::WithParamInterface<TurnCase> {
 protected:
     void SetUp() override {
-        game.Form_Load();
+        StartOnBoard();
         PlaceFigure(game, c.type, c.from, c.pivot, 4);
         ShowBoard();
     }

@@ -56,7 +56,10 @@ public:
         if (unloadTarget) unloadTarget->Form_Unload();
     }
     bool OtherInstanceRunning() override { return otherInstance; }
-    void End() override { Log("end"); }
+    void End() override {
+        ended = true;
+        Log("end");
+    }
     float SecondsSinceMidnight() const override { return 5025.25f; }
     void SeedRandom(float value) override { Log("seed " + std::to_string(value)); }
     float RandomValue() override {
@@ -93,9 +96,13 @@ public:
     int randomDraws = 0;
     std::vector<std::string> log;
     Game* unloadTarget = nullptr;  // the real window ends the program from its unload event
+    bool ended = false;            // the program has ended: the real window takes no more events
+    bool logging = true;           // long runs switch the log off to keep memory flat
 
 private:
-    void Log(std::string line) { log.push_back(std::move(line)); }
+    void Log(std::string line) {
+        if (logging) log.push_back(std::move(line));
+    }
 };
 
 }  // namespace blokka::testing

@@ -9,6 +9,7 @@
 #include "control/key_codes.h"
 #include "core/figures.h"
 #include "fake_window.h"
+#include "invariants.h"
 #include "settings/menu_tree.h"
 
 namespace blokka::testing {
@@ -68,25 +69,11 @@ inline void PlaceFigure(GameState& game, int type, int rotation, int pivot, int 
     }
 }
 
-// The rules every handler leaves the record and the screen in: empty cells carry no colour,
-// occupied ones one of the seven; the falling cells are the four of the falling figure, its
-// anchor among them, and none while no figure falls or after a game over; every board cell
-// shows the picture of its colour or of the background, and none is left marked.
+// The rules every handler leaves the record and the screen in (see invariants.h).
 inline ::testing::AssertionResult Holds(const GameState& game, const FakeWindow& fake) {
-    for (int n = 1; n <= kBoardCells; ++n) {
-        const int state = game.CellState(n), color = game.CellColor(n);
-        if (state < 0 || state > 2 || (state == kEmpty) != (color == 0) || color > kColors ||
-            fake.picture[n] != (color != 0 ? color : 7 + game.BackMode) || !fake.visible[n] ||
-            game.CellDirty(n)) {
-            return ::testing::AssertionFailure() << "cell " << n;
-        }
-    }
-    const std::size_t falling = (game.GameOver == 1 || game.CurType == 0) ? 0 : 4;
-    if (FallingCells(game).size() != falling ||
-        (falling && game.CellState(game.Pivot) != kFalling)) {
-        return ::testing::AssertionFailure() << "falling cells wrong for type " << game.CurType;
-    }
-    return ::testing::AssertionSuccess();
+    const std::string broken = BrokenInvariant(game, fake);
+    if (broken.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << broken;
 }
 
 // The next-figure box as "upper row/lower row": '.' for the background, else the picture.
@@ -125,7 +112,8 @@ inline std::string Marks(const FakeWindow& fake, std::string_view group = "") {
     for (const MenuEntry& e : kMenuTree) {
         if (e.item != MenuItem::None && fake.Checked(e.item) && e.name.starts_with(group) &&
             (group.empty() || std::isdigit(e.name[group.size()]))) {
-            out += (out.empty() ? "" : " ") + std::string(e.name);
+            if (!out.empty()) out += ' ';
+            out += e.name;
         }
     }
     return out;
@@ -145,6 +133,7 @@ protected:
         game.Form_Load();
         game.NextType = static_cast<Integer>(nextType);
         game.NextColor = static_cast<Integer>(nextColor);
+        game.DrawNextFigure();
     }
 
     // Takes the falling figure off the board, runs one tick and gives the type that came in.
