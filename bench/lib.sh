@@ -16,7 +16,8 @@ start_x_server() {
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 800x800x24 -br -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
-    at_exit 'kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null'
+    # The values are written into the command now, so that a second server has its own.
+    at_exit "kill $XVFB_PID 2>/dev/null; wait $XVFB_PID 2>/dev/null"
     local number
     read -r number <"$fifo"
     rm -f "$fifo"
@@ -24,7 +25,7 @@ start_x_server() {
     export DISPLAY=":$number"
     XDG_RUNTIME_DIR=$(mktemp -d /tmp/blokka-bench-runtime.XXXXXX)
     export XDG_RUNTIME_DIR
-    at_exit 'rm -rf "$XDG_RUNTIME_DIR"'
+    at_exit "rm -rf '$XDG_RUNTIME_DIR'"
 }
 
 # Median of the numbers on standard input.

@@ -11,6 +11,12 @@
 //     Presses Left and Right in turn, COUNT times, through the XTest extension, and times each
 //     press until the screen differs from the grab taken just before it. Prints the median and
 //     the spread in milliseconds, and how many presses changed nothing.
+//
+//   x11_probe keep-playing SECONDS
+//     Keeps a game in the window at the top left running for SECONDS: a running game changes
+//     the picture at every tick, so when it has stood still for a fifth of a second the game is
+//     over and F2 starts a new one. Prints the new games, the share of the time the game ran
+//     and the picture changes a second while it ran, which are its ticks a second.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -52,14 +58,18 @@ void SleepMs(double ms) {
 // The whole root window, grabbed into one shared-memory image that is reused for every grab.
 class ScreenGrabber {
 public:
-    explicit ScreenGrabber(Display* display) : display_(display) {
+    // The whole screen, or its top left `width` by `height` pixels.
+    explicit ScreenGrabber(Display* display, int width = 0, int height = 0) : display_(display) {
         const int screen = DefaultScreen(display);
         root_ = RootWindow(display, screen);
+        width = width > 0 ? std::min(width, DisplayWidth(display, screen))
+                          : DisplayWidth(display, screen);
+        height = height > 0 ? std::min(height, DisplayHeight(display, screen))
+                            : DisplayHeight(display, screen);
         image_ =
             XShmCreateImage(display, DefaultVisual(display, screen),
                             static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap, nullptr,
-                            &shm_, static_cast<unsigned>(DisplayWidth(display, screen)),
-                            static_cast<unsigned>(DisplayHeight(display, screen)));
+                            &shm_, static_cast<unsigned>(width), static_cast<unsigned>(height));
         if (image_ == nullptr || image_->bits_per_pixel != 32) {
             std::fprintf(stderr, "x11_probe: needs a 24-bit screen with shared memory\n");
             std::exit(2);
@@ -271,6 +281,46 @@ int Keys(Display* display, int count) {
     return latencies.empty() ? 1 : 0;
 }
 
+int KeepPlaying(Display* display, double seconds) {
+    // Without a window manager the window sits at the top left; this covers it at every size.
+    ScreenGrabber grabber(display, 420, 660);
+    std::vector<std::uint32_t> last(grabber.PixelCount());
+    const KeyCode newGame = XKeysymToKeycode(display, XK_F2);
+    constexpr double kGrabMs = 20;         // under half the shortest tick of 50 ms
+    constexpr double kStandstillMs = 200;  // four ticks of the fastest speed without a change
+
+    const double start = NowMs();
+    double lastChange = start;
+    double stillMs = 0;  // time the game stood over, up to each F2
+    int newGames = 0;
+    long changes = 0;
+    grabber.Grab();
+    std::copy(grabber.Pixels(), grabber.Pixels() + grabber.PixelCount(), last.begin());
+    for (double next = start + kGrabMs; next - start < seconds * 1e3; next += kGrabMs) {
+        const double wait = next - NowMs();
+        if (wait > 0) SleepMs(wait);
+        grabber.Grab();
+        const double now = NowMs();
+        if (!std::equal(last.begin(), last.end(), grabber.Pixels())) {
+            std::copy(grabber.Pixels(), grabber.Pixels() + grabber.PixelCount(), last.begin());
+            lastChange = now;
+            ++changes;
+        } else if (now - lastChange >= kStandstillMs) {
+            XTestFakeKeyEvent(display, newGame, True, CurrentTime);
+            XTestFakeKeyEvent(display, newGame, False, CurrentTime);
+            XFlush(display);
+            ++newGames;
+            stillMs += now - lastChange;
+            lastChange = now;
+        }
+    }
+    const double totalMs = NowMs() - start;
+    const double runningMs = std::max(totalMs - stillMs, 1.0);
+    std::printf("new_games=%d running_pct=%.1f ticks_per_s=%.1f\n", newGames,
+                100 * runningMs / totalMs, static_cast<double>(changes) * 1e3 / runningMs);
+    return changes > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -286,10 +336,13 @@ int main(int argc, char** argv) {
                          argv + 3);
     } else if (mode == "keys" && argc > 2) {
         result = Keys(display, std::atoi(argv[2]));
+    } else if (mode == "keep-playing" && argc > 2) {
+        result = KeepPlaying(display, std::atof(argv[2]));
     } else {
         std::fprintf(stderr,
                      "usage: x11_probe startup RRGGBB PROGRAM [ARGS...]\n"
-                     "       x11_probe keys COUNT\n");
+                     "       x11_probe keys COUNT\n"
+                     "       x11_probe keep-playing SECONDS\n");
     }
     XCloseDisplay(display);
     return result;
