@@ -5,7 +5,9 @@
 
 namespace blokka {
 
-inline constexpr int kIconSizes[] = {16, 24, 32, 48};
+// The sizes the icon is drawn at: the small ones of menus and title bars, and the large ones of
+// launchers and of screens with two or more device pixels to a point.
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256};
 
 QIcon makeAppIcon();
 

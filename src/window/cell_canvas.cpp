@@ -94,15 +94,37 @@ void CellCanvas::repaintCell(const Cell& cell) {
 }
 
 const QPixmap& CellCanvas::scaledPicture(int picture, QSize size) {
-    ScaledSet& set = scaled_[{size.width(), size.height()}];
+    // Scaled to the device pixels the cell covers, so that a screen with two pixels to a point
+    // shows the picture's own detail instead of every pixel of a small copy doubled.
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(size) * ratio).toSize();
+    ScaledSet& set = scaled_[{device.width(), device.height()}];
     QPixmap& pixmap = set.at(static_cast<std::size_t>(picture));
-    if (pixmap.isNull()) {
+    // The same device size stands for another cell size at another ratio.
+    if (pixmap.isNull() || pixmap.devicePixelRatio() != ratio) {
         // Nearest neighbour keeps the bevel's one-pixel lines sharp at every size.
         pixmap =
             QPixmap::fromImage(stock_.at(static_cast<std::size_t>(picture))
-                                   .scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+                                   .scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        pixmap.setDevicePixelRatio(ratio);
     }
     return pixmap;
+}
+
+bool CellCanvas::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        case QEvent::DevicePixelRatioChange:
+#endif
+            // On a screen of another pixel ratio the pictures scaled so far are of no more use.
+            scaled_.clear();
+            update();
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(event);
 }
 
 void CellCanvas::paintEvent(QPaintEvent* event) {

@@ -46,6 +46,7 @@ signals:
     void cellMouseDown(int index, int button);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -58,6 +59,7 @@ private:
         bool created = false;
     };
 
+    // The pictures scaled to a cell size in device pixels.
     using ScaledSet = std::array<QPixmap, kStockPictures + 1>;
     const QPixmap& scaledPicture(int picture, QSize size);
     void repaintCell(const Cell& cell);

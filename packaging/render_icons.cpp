@@ -1,0 +1,39 @@
+// Writes the program's own icon as PNG files for the desktop's icon theme, so that launchers
+// show the very pictures the window carries.
+//
+//     render_icons <directory> <name> <size>...
+//
+// writes <directory>/<size>x<size>/apps/<name>.png for every size.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <cstdio>
+
+#include "window/app_icon.h"
+
+int main(int argc, char* argv[]) {
+    const QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: render_icons <directory> <name> <size>...\n");
+        return 2;
+    }
+    const QIcon icon = blokka::makeAppIcon();
+    for (const QString& arg : args.mid(3)) {
+        const QSize size(arg.toInt(), arg.toInt());
+        // A size the icon is not drawn at would only be a scaled copy of another.
+        if (!icon.availableSizes().contains(size)) {
+            std::fprintf(stderr, "render_icons: the icon is not drawn at %s\n", qPrintable(arg));
+            return 1;
+        }
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[1], arg);
+        const QString file = folder + '/' + args[2] + ".png";
+        if (!QDir().mkpath(folder) || !icon.pixmap(size, 1.0).save(file)) {
+            std::fprintf(stderr, "render_icons: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
