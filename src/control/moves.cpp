@@ -62,8 +62,10 @@ void Game::ShiftLeft() {
     }
 }
 
+// While no figure falls only the left-over anchor moves; it stops at the last board cell so that
+// it stays a cell number.
 void Game::ShiftRight() {
-    if (Pivot > kBoardCells) return;
+    if (Pivot >= kBoardCells) return;
     ++Pivot;
     for (int n = kBoardCells; n >= 1; --n) {
         if (ColumnOf(n) != kBoardColumns && CellState(n) == kFalling) MoveCell(n, n + 1);

@@ -109,6 +109,16 @@ TEST_P(TurnTest, IsRefusedWhenAnyCellItWouldTakeIsFixedOrFalling) {
     }
 }
 
+// Between a landing by the down key and the next tick only the left-over anchor moves.
+TEST_F(MovesTest, WithNoFigureFallingTheKeysMoveOnlyTheAnchorAndKeepItOnTheBoard) {
+    game.Pivot = 189;
+    ShowBoard();
+    for (Integer key : {39, 40, 39, 39, 40, 32}) Key(key);
+    EXPECT_EQ(game.Pivot, kBoardCells);
+    EXPECT_TRUE(PaintedCells(fake).empty());
+    EXPECT_TRUE(Holds(game, fake));
+}
+
 // Type 1 lying in row 1 moves down a row when it stands up; the walls shift the others.
 constexpr TurnCase kTurns[] = {
     {1, 0, 5, 15},  {1, 0, 15, 15}, {1, 0, 175, 175}, {1, 1, 21, 22},   {1, 1, 22, 22},
