@@ -2,8 +2,11 @@
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
+# The game's rules and the event storm, built again with the sanitizers and index checks.
+CHECKED := build-sanitize
+CHECKED_TESTS := blokka_game_tests blokka_storm_tests
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test checked storm bench format clean
 
 all: build
 
@@ -19,8 +22,18 @@ build: configure
 run: build
 	./$(BUILD)/blokka
 
-test: build
+test: build checked
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
+	ctest --test-dir $(CHECKED) --output-on-failure -j 2 -L 'game|storm'
+
+checked: deps
+	@cmake -S . -B $(CHECKED) -DCMAKE_BUILD_TYPE=Debug -DBLOKKA_SANITIZE=ON >/dev/null
+	@cmake --build $(CHECKED) -j $(JOBS) --target $(CHECKED_TESTS)
+
+# A long storm in the checked build: ten million events from a fresh seed (or BLOKKA_STORM_SEED).
+storm: checked
+	BLOKKA_STORM_EVENTS=$${BLOKKA_STORM_EVENTS:-10000000} BLOKKA_STORM_SEED=$${BLOKKA_STORM_SEED:-random} \
+	  ./$(CHECKED)/tests/storm/blokka_storm_tests --gtest_filter='Storm.NoSequence*'
 
 bench: build
 	bench/run-all $(BUILD)
@@ -29,4 +42,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(CHECKED)
