@@ -6,7 +6,7 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 CHECKED := build-sanitize
 CHECKED_TESTS := blokka_game_tests blokka_storm_tests
 
-.PHONY: all deps configure build run test checked storm bench format clean
+.PHONY: all deps configure build run test checked storm package bench format clean
 
 all: build
 
@@ -34,6 +34,11 @@ checked: deps
 storm: checked
 	BLOKKA_STORM_EVENTS=$${BLOKKA_STORM_EVENTS:-10000000} BLOKKA_STORM_SEED=$${BLOKKA_STORM_SEED:-random} \
 	  ./$(CHECKED)/tests/storm/blokka_storm_tests --gtest_filter='Storm.NoSequence*'
+
+# The Debian package, made in $(BUILD) from that build; prints the package's path.
+package: build
+	@cd $(BUILD) && out=$$(cpack 2>&1) || { echo "$$out"; exit 1; }; \
+	  echo "$$out" | sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p'
 
 bench: build
 	bench/run-all $(BUILD)
