@@ -1,5 +1,6 @@
-// The window on a screen with two device pixels to a point (the test runs with
-// QT_SCALE_FACTOR=2): cells, label and icon keep their detail instead of being enlarged.
+// The window on a screen with two device pixels to a point: cells, label and icon keep their
+// detail instead of being enlarged. The test runs on two offscreen screens (two_screens.json):
+// the first, where windows open, has two device pixels to a point, the second one.
 
 #include <QLabel>
 #include <QTest>
@@ -30,10 +31,11 @@ class HiDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cellsShowTheStockPictureScaledToTheirDevicePixels() {
+    void cellsShowTheStockPictureScaledToTheirDevicePixelsOnEitherScreen() {
         CellCanvas canvas;
         canvas.resize(265, 370);
-        // A block and a background picture at each cell size of the menu.
+        // A block and a background picture at each cell size of the menu. A 12-pixel cell on
+        // the dense screen and a 24-pixel one on the plain screen cover as many device pixels.
         const int sizes[] = {12, 18, 24, 30};
         const int pictures[] = {3, 9};
         int k = 1;
@@ -48,15 +50,20 @@ private slots:
         }
         canvas.show();
         QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-        const QImage shot = rgb32(canvas.grab().toImage());
-        QCOMPARE(shot.size(), QSize(265, 370) * kRatio);
-        for (k = 1; k <= 8; ++k) {
-            const QRect cell = canvas.cellBounds(k);
-            const QRect device(cell.topLeft() * kRatio, cell.size() * kRatio);
-            const QImage direct =
-                canvas.stockPicture(canvas.cellPicture(k))
-                    .scaled(device.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-            QVERIFY2(shot.copy(device) == rgb32(direct), qPrintable(QString::number(k)));
+        for (const qreal ratio : {kRatio, 1.0}) {
+            if (ratio != kRatio) canvas.move(QGuiApplication::screens().at(1)->geometry().center());
+            QTRY_COMPARE(canvas.devicePixelRatioF(), ratio);
+            const QImage shot = rgb32(canvas.grab().toImage());
+            QCOMPARE(shot.size(), QSize(265, 370) * ratio);
+            for (k = 1; k <= 8; ++k) {
+                const QRect cell = canvas.cellBounds(k);
+                const QRect device(cell.topLeft() * ratio, cell.size() * ratio);
+                const QImage direct =
+                    canvas.stockPicture(canvas.cellPicture(k))
+                        .scaled(device.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                QVERIFY2(shot.copy(device) == rgb32(direct),
+                         qPrintable(QStringLiteral("cell %1 at ratio %2").arg(k).arg(ratio)));
+            }
         }
     }
 
