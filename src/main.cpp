@@ -4,6 +4,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets a desktop match the window to its installed entry and icon.
+    QGuiApplication::setDesktopFileName("org.blokka.Blokka");
     blokka::frmMain window;
     if (!window.load()) return 0;
     window.show();

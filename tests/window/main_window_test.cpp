@@ -121,7 +121,7 @@ private slots:
         QVERIFY(lblTotal.sizeHint().width() <= lblTotal.width());
     }
 
-    void theIconShowsARedFigureOnTheDarkGridInFourSizes() {
+    void theIconShowsARedFigureOnTheDarkGridAtEverySize() {
         const QIcon icon = Playing().window.windowIcon();
         for (int size : blokka::kIconSizes) {
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
