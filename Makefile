@@ -6,7 +6,7 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Release
 CHECKED := build-sanitize
 CHECKED_TESTS := blokka_game_tests blokka_storm_tests
 
-.PHONY: all deps configure build run test checked storm package bench format clean
+.PHONY: all deps configure build run test checked storm faults memcheck package bench format clean
 
 all: build
 
@@ -34,6 +34,15 @@ checked: deps
 storm: checked
 	BLOKKA_STORM_EVENTS=$${BLOKKA_STORM_EVENTS:-10000000} BLOKKA_STORM_SEED=$${BLOKKA_STORM_SEED:-random} \
 	  ./$(CHECKED)/tests/storm/blokka_storm_tests --gtest_filter='Storm.NoSequence*'
+
+# The real program under hard kills, held keys and input storms, ten times as often and a full
+# minute of storm per cell size (BLOKKA_FAULT_SEED replays a storm).
+faults: build
+	BLOKKA_FAULT_SCALE=long ctest --test-dir $(BUILD) --output-on-failure -L faults
+
+# A whole session of the real program under valgrind's memcheck.
+memcheck: build
+	ctest --test-dir $(BUILD) --output-on-failure -L memcheck
 
 # The Debian package, made in $(BUILD) from that build; prints the package's path.
 package: build

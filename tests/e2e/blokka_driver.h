@@ -2,6 +2,7 @@
 // The real program as a player meets it, on a private virtual X server: found by its title,
 // read back from screen pixels through Xlib, driven by real input through xdotool (XTEST).
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
@@ -57,18 +58,21 @@ public:
     }
     ~Process() { Kill(); }
 
-    bool Running() { return !(reaped_ = reaped_ || waitpid(pid_, nullptr, WNOHANG) == pid_); }
-    bool WaitExit() {
-        return WaitUntil([this] { return !Running(); });
+    bool Running() { return !(reaped_ = reaped_ || waitpid(pid_, &status_, WNOHANG) == pid_); }
+    bool WaitExit(std::chrono::milliseconds deadline = 15s) {
+        return WaitUntil([this] { return !Running(); }, deadline);
     }
     void Kill() {
         if (!reaped_) kill(pid_, SIGKILL);
-        reaped_ = reaped_ || waitpid(pid_, nullptr, 0) == pid_;
+        reaped_ = reaped_ || waitpid(pid_, &status_, 0) == pid_;
     }
+    // The exit code of a process that ended by itself; -1 while it runs or after a signal.
+    int ExitCode() { return !Running() && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1; }
 
 private:
     pid_t pid_ = -1;
     bool reaped_ = false;
+    int status_ = 0;
 };
 
 struct Point {
@@ -176,6 +180,16 @@ public:
     void Click(Point p, int button) {
         MovePointer(p);
         Xdotool({"click", std::to_string(button)});
+    }
+
+    // Held keys repeat after `delay` milliseconds every `interval` milliseconds, on every
+    // keyboard including the one XTEST drives; false if the server keeps other values.
+    bool SetAutoRepeat(unsigned delay, unsigned interval) {
+        XAutoRepeatOn(dpy_);
+        XkbSetAutoRepeatRate(dpy_, XkbUseCoreKbd, delay, interval);
+        unsigned setDelay = 0, setInterval = 0;
+        XkbGetAutoRepeatRate(dpy_, XkbUseCoreKbd, &setDelay, &setInterval);
+        return setDelay == delay && setInterval == interval;
     }
 
 private:
@@ -317,18 +331,24 @@ inline std::string BinaryUnderTest() {
 
 class Blokka {
 public:
-    explicit Blokka(XSession& x) : x_(x), process_({BinaryUnderTest()}) {
+    explicit Blokka(XSession& x) : Blokka(x, {BinaryUnderTest()}) {}
+    // The program started by `command` (under a checker, say) that may take `patience` for
+    // every step a player waits for.
+    Blokka(XSession& x, Strings command, std::chrono::milliseconds patience = 15s)
+        : x_(x), process_(std::move(command)), patience_(patience) {
         // The client area is grey up from its bottom left corner to the menu bar.
-        const bool shown = WaitUntil([&] {
-            const auto windows = x_.Mapped(false, kTitle);
-            if (windows.size() != 1) return false;
-            std::tie(window_, frame_) = windows[0];
-            const Image w = x_.Grab(frame_);
-            int top = frame_.height;
-            while (top > 1 && w.At(2, top - 1) == kWindowGrey) --top;
-            client_ = {frame_.x, frame_.y + top, frame_.width, frame_.height - top};
-            return top > 1 && top + 5 + kCell < w.height && w.At(14, top + 14) != kWindowGrey;
-        });
+        const bool shown = WaitUntil(
+            [&] {
+                const auto windows = x_.Mapped(false, kTitle);
+                if (windows.size() != 1) return false;
+                std::tie(window_, frame_) = windows[0];
+                const Image w = x_.Grab(frame_);
+                int top = frame_.height;
+                while (top > 1 && w.At(2, top - 1) == kWindowGrey) --top;
+                client_ = {frame_.x, frame_.y + top, frame_.width, frame_.height - top};
+                return top > 1 && top + 5 + kCell < w.height && w.At(14, top + 14) != kWindowGrey;
+            },
+            patience_);
         if (!shown) throw std::runtime_error("the window titled Блокка did not show its board");
         // A window manager hands the keyboard to a new window; there is none on this display.
         x_.Xdotool({"windowfocus", "--sync", std::to_string(window_)});
@@ -391,14 +411,14 @@ public:
     }
     void Choose(int menu, const std::vector<int>& path) {
         x_.Click(Open(menu, {path.begin(), path.end() - 1}).Centre(path.back()), 1);
-        WaitUntil([&] { return x_.Mapped(true).empty(); });
+        WaitUntil([&] { return x_.Mapped(true).empty(); }, patience_);
         ParkPointer();
     }
     // Closes every open popup with Escape, one per level: a surplus one would reach the game.
     void CloseMenus() {
         for (size_t open = x_.Mapped(true).size(); open > 0; --open) {
             x_.Keys({"Escape"});
-            WaitUntil([&] { return x_.Mapped(true).size() < open; });
+            WaitUntil([&] { return x_.Mapped(true).size() < open; }, patience_);
         }
         ParkPointer();
     }
@@ -408,25 +428,28 @@ private:
     PopupMenu ReadPopup(size_t depth) {
         PopupMenu menu;
         size_t last = 0;
-        WaitUntil([&] {
-            const auto open = x_.Mapped(true);
-            if (open.size() != depth) return false;
-            menu.rect = open.back().second;
-            menu.image = x_.Grab(menu.rect);
-            const int width = menu.rect.width - 6;
-            const auto rows = Ink(menu.image, {3, 3, width, menu.rect.height - 6}, true);
-            // Runs of inked rows are items, but thin ones across the width are separator lines.
-            menu.items = Runs(rows, 2);
-            std::erase_if(menu.items, [&](const auto& run) {
-                return run.second - run.first <= 3 && rows[size_t(run.first)] > width * 3 / 5;
-            });
-            return std::exchange(last, menu.items.size()) == menu.items.size() && last > 0;
-        });
+        WaitUntil(
+            [&] {
+                const auto open = x_.Mapped(true);
+                if (open.size() != depth) return false;
+                menu.rect = open.back().second;
+                menu.image = x_.Grab(menu.rect);
+                const int width = menu.rect.width - 6;
+                const auto rows = Ink(menu.image, {3, 3, width, menu.rect.height - 6}, true);
+                // Runs of inked rows are items, but thin ones across the width are separator lines.
+                menu.items = Runs(rows, 2);
+                std::erase_if(menu.items, [&](const auto& run) {
+                    return run.second - run.first <= 3 && rows[size_t(run.first)] > width * 3 / 5;
+                });
+                return std::exchange(last, menu.items.size()) == menu.items.size() && last > 0;
+            },
+            patience_);
         return menu;
     }
 
     XSession& x_;
     Process process_;
+    std::chrono::milliseconds patience_;
     Window window_ = 0;
     Rect frame_, client_;
     std::vector<std::pair<int, int>> captions_;  // read once, before a menu highlights one
