@@ -36,10 +36,10 @@ QtWindowLayer::QtWindowLayer(QMainWindow& window, QString instanceName)
     lblTotal_->setTextFormat(Qt::PlainText);
     lblTotal_->setAutoFillBackground(false);
     lblTotal_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Sized once for the widest score, so that no caption ever changes the layout.
-    lblTotal_->setText(QString::fromUtf8(kWidestCaption));
-    lblTotal_->setFixedSize(lblTotal_->sizeHint());
-    lblTotal_->clear();
+    // The label stays empty until the first score and is sized only then: measuring it loads
+    // its font, a face of its own that no frame before needs, and which would lengthen the
+    // start-up and stay in memory in every game that never clears a row.
+    lblTotal_->resize(0, 0);
     SetLabelColor(0x000000);
 
     tmrMain_.setObjectName("tmrMain");
@@ -79,6 +79,12 @@ CellBounds QtWindowLayer::GetCellBounds(int k) const {
 }
 
 void QtWindowLayer::SetLabelCaption(std::string_view utf8) {
+    if (!labelSized_ && !utf8.empty()) {
+        // Sized once for the widest score, so that no caption ever changes the layout.
+        lblTotal_->setText(QString::fromUtf8(kWidestCaption));
+        lblTotal_->setFixedSize(lblTotal_->sizeHint());
+        labelSized_ = true;
+    }
     lblTotal_->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 

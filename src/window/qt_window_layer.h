@@ -78,6 +78,7 @@ private:
     QString instanceName_;
     std::optional<InstanceGuard> instanceGuard_;
     std::mt19937 random_;
+    bool labelSized_ = false;
     bool ended_ = false;
 };
 
