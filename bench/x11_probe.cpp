@@ -2,10 +2,10 @@
 // about once a millisecond through shared memory and looks for the program's pixels.
 //
 //   x11_probe startup RRGGBB PROGRAM [ARGS...]
-//     Starts PROGRAM, waits for its first frame (the first grab in which the pixels of colour
-//     RRGGBB reach 90% of the most the run ever shows), notes the CPU time the program had used
-//     by then, lets it settle, reads its resident memory, ends it and waits until it has exited.
-//     Prints one line of key=value figures.
+//     Starts PROGRAM, waits for its first frame (the first grab of the window's area in which
+//     the pixels of colour RRGGBB reach 90% of the most the run ever shows), notes the CPU time the
+//     program had used by then, lets it settle, reads its resident memory, ends it and waits until
+//     it has exited. Prints one line of key=value figures.
 //
 //   x11_probe keys COUNT
 //     Presses Left and Right in turn, COUNT times, through the XTest extension, and times each
@@ -151,8 +151,14 @@ double Median(std::vector<double> values) {
     return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
+// Without a window manager every window opens at the top left; this area covers the game's
+// window at every cell size. Grabbing no more than that keeps the probe's own load on the X
+// server, which the measured program waits on, small.
+constexpr int kWindowAreaWidth = 420;
+constexpr int kWindowAreaHeight = 660;
+
 int Startup(Display* display, std::uint32_t rgb, char** program) {
-    ScreenGrabber grabber(display);
+    ScreenGrabber grabber(display, kWindowAreaWidth, kWindowAreaHeight);
     grabber.Grab();
     const std::size_t before = grabber.Count(rgb);
 
@@ -282,8 +288,7 @@ int Keys(Display* display, int count) {
 }
 
 int KeepPlaying(Display* display, double seconds) {
-    // Without a window manager the window sits at the top left; this covers it at every size.
-    ScreenGrabber grabber(display, 420, 660);
+    ScreenGrabber grabber(display, kWindowAreaWidth, kWindowAreaHeight);
     std::vector<std::uint32_t> last(grabber.PixelCount());
     const KeyCode newGame = XKeysymToKeycode(display, XK_F2);
     constexpr double kGrabMs = 20;         // under half the shortest tick of 50 ms
