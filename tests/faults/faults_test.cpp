@@ -9,9 +9,9 @@
 
 #include <QImage>
 #include <cstring>
-#include <random>
 
 #include "blokka_driver.h"
+#include "storm_input.h"
 #include "view/stock_pictures.h"
 #include "window/stock_image.h"
 
@@ -152,24 +152,6 @@ TEST(Faults, KeysHeldAtTheFastestAutoRepeatAtSpeed20LeaveTheGameRunningAndWhole)
     ExpectAliveAndWhole(x, game, kCell, "after the held keys");
 }
 
-// Keys from every part of the keyboard. F1..F12 alone end nothing on a private X server, and
-// Escape pauses as the game starts; the storm never chooses another Escape action.
-constexpr std::array kStormKeys = {
-    "a",         "b",         "c",           "d",           "e",         "f",        "g",
-    "h",         "i",         "j",           "k",           "l",         "m",        "n",
-    "o",         "p",         "q",           "r",           "s",         "t",        "u",
-    "v",         "w",         "x",           "y",           "z",         "0",        "1",
-    "2",         "3",         "4",           "5",           "6",         "7",        "8",
-    "9",         "F1",        "F2",          "F3",          "F4",        "F5",       "F6",
-    "F7",        "F8",        "F9",          "F10",         "F11",       "F12",      "Left",
-    "Right",     "Up",        "Down",        "Escape",      "space",     "Return",   "Tab",
-    "BackSpace", "Prior",     "Next",        "Home",        "End",       "Insert",   "Delete",
-    "Pause",     "minus",     "plus",        "equal",       "comma",     "period",   "slash",
-    "Shift_L",   "Control_L", "Alt_L",       "Super_L",     "Menu",      "KP_0",     "KP_5",
-    "KP_8",      "KP_Add",    "KP_Subtract", "KP_Multiply", "KP_Divide", "KP_Enter", "KP_Decimal",
-    "Caps_Lock", "Num_Lock",
-};
-
 // Menu choices that end nothing: new game, pause, speeds, backgrounds, colours, the order of
 // figures and mouse steering.
 std::vector<std::pair<Menu, std::vector<int>>> StormMenuChoices() {
@@ -189,7 +171,7 @@ TEST(Faults, AStormOfRandomKeysClicksAndMenuChoicesAtEveryCellSizeLeavesTheGameW
     const unsigned seed = chosen != nullptr ? unsigned(std::stoul(chosen)) : std::random_device{}();
     SCOPED_TRACE("BLOKKA_FAULT_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
-    auto pick = [&](int below) { return std::uniform_int_distribution(0, below - 1)(random); };
+    auto pick = [&](int below) { return Pick(random, below); };
     const auto menuChoices = StormMenuChoices();
 
     XSession x;
@@ -215,18 +197,7 @@ TEST(Faults, AStormOfRandomKeysClicksAndMenuChoicesAtEveryCellSizeLeavesTheGameW
         };
         const auto end = std::chrono::steady_clock::now() + StormLength();
         while (std::chrono::steady_clock::now() < end) {
-            Strings batch;
-            for (int i = 0; i < 40; ++i) {
-                if (pick(3) > 0) {
-                    batch.insert(batch.end(), {"key", "--delay", "1",
-                                               kStormKeys[size_t(pick(int(kStormKeys.size())))]});
-                    continue;
-                }
-                const Point p = somewhere();
-                batch.insert(batch.end(), {"mousemove", std::to_string(p.x), std::to_string(p.y)});
-                if (pick(2) == 0) batch.insert(batch.end(), {"click", std::to_string(1 + pick(3))});
-            }
-            x.Xdotool(batch);
+            x.Xdotool(StormBatch(random, 40, somewhere));
             ASSERT_TRUE(game.process().Running()) << context;
             if (pick(4) == 0) {
                 const auto& [menu, path] = menuChoices[size_t(pick(int(menuChoices.size())))];

@@ -1,7 +1,7 @@
-// A whole session of the real program under valgrind's memcheck: play, pause, every menu item,
-// and the end through the Escape key, so that the program exits by itself and its leaks are
-// counted. Any memory error, or a block definitely lost that the suppressions do not put down
-// to a library, fails the run.
+// A whole session of the real program under valgrind's memcheck: play, pause, random input,
+// every menu item, and the end through the Escape key, so that the program exits by itself and its
+// leaks are counted. Any memory error, or a block definitely lost that the suppressions do not put
+// down to a library, fails the run.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include "settings/menu_tree.h"
 
 #include "blokka_driver.h"
+#include "storm_input.h"
 
 namespace blokka::e2e {
 namespace {
@@ -85,7 +86,18 @@ TEST(Memcheck, ASessionOfPlayPausesAndEveryMenuItemEndsWithoutMemoryErrorsOrLeak
         x.Click(open(kOptions, {2, hint}).Centre(hint), 1);
         game.CloseMenus();
     };
-    click(kGame, {0});  // "Заново"
+    // Random keys and clicks in and around the window, with mouse steering on and off and a
+    // change of cell size on the way.
+    std::mt19937 random(1);
+    const Rect c = game.client();
+    for (int batch = 0; batch < 30; ++batch) {
+        x.Xdotool(StormBatch(random, 30, [&] {
+            return Point{c.x + Pick(random, c.width + 100), c.y + Pick(random, c.height + 50)};
+        }));
+        if (batch == 10) click(kOptions, {6});     // "Управлять мышкой"
+        if (batch == 20) click(kOptions, {0, 0});  // "12х12"
+    }
+    click(kGame, {0});  // "Заново", which also ends a pause or a lost game the storm left
     click(kGame, {1});  // "Пауза"
     play({"p"});
     for (const int size : {0, 2, 3, 1}) click(kOptions, {0, size});  // back to 18x18
