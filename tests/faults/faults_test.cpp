@@ -55,7 +55,7 @@ public:
                             return false;
                 return true;
             });
-            if (!stock) torn += " " + std::to_string(n);
+            if (!stock) torn.append(" ").append(std::to_string(n));
         }
         return torn;
     }
