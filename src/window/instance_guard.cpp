@@ -16,7 +16,7 @@ InstanceGuard::InstanceGuard(const QString& name) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     // An abstract name starts with a zero byte and is exactly as long as the address length
-    // says: no terminating zero, no padding, which would become part of the name.
+    // says: no terminating zero and no padding, which the kernel would take into the name.
     if (utf8.isEmpty() || static_cast<std::size_t>(utf8.size()) >= sizeof(address.sun_path)) {
         return;
     }

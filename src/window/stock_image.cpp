@@ -8,7 +8,7 @@ QImage stockImage(int index) {
     const Picture pixels = MakeStockPicture(index);
     QImage image(kPictureSize, kPictureSize, QImage::Format_RGB888);
     // Written a row of bytes at a time, red first: setPixel checks and converts every pixel on
-    // its own, and made the ten pictures a measurable part of the start-up.
+    // its own, and made the ten pictures a measurable share of the start-up.
     for (int y = 0; y < kPictureSize; ++y) {
         uchar* byte = image.scanLine(y);
         for (int x = 0; x < kPictureSize; ++x) {
