@@ -7,9 +7,10 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QPixmap>
+#include <QImage>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "window/app_icon.h"
 
@@ -20,17 +21,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: render_icons <directory> <name> <size>...\n");
         return 2;
     }
-    const QIcon icon = blokka::makeAppIcon();
     for (const QString& arg : args.mid(3)) {
-        const QSize size(arg.toInt(), arg.toInt());
-        // A size the icon is not drawn at would only be a scaled copy of another.
-        if (!icon.availableSizes().contains(size)) {
+        const int size = arg.toInt();
+        // The theme's sizes are the ones the icon is designed and tested at.
+        if (std::ranges::find(blokka::kThemeIconSizes, size) == std::end(blokka::kThemeIconSizes)) {
             std::fprintf(stderr, "render_icons: the icon is not drawn at %s\n", qPrintable(arg));
             return 1;
         }
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[1], arg);
         const QString file = folder + '/' + args[2] + ".png";
-        if (!QDir().mkpath(folder) || !icon.pixmap(size, 1.0).save(file)) {
+        if (!QDir().mkpath(folder) || !blokka::drawAppIcon(size).save(file)) {
             std::fprintf(stderr, "render_icons: cannot write %s\n", qPrintable(file));
             return 1;
         }

@@ -1,9 +1,12 @@
 #include "window/app_icon.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
+#include <map>
 
 #include "view/stock_pictures.h"
 #include "window/stock_image.h"
@@ -33,7 +36,7 @@ QImage cellImage(const QImage& picture, int cell) {
     return source.scaled(cell, cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QPixmap iconPixmap(int size, const QImage& empty, const QImage& red) {
+QImage drawIcon(int size, const QImage& empty, const QImage& red) {
     QImage image(size, size, QImage::Format_RGB32);
     const int cell = size / kGrid;
     // The Z is three cells wide; half a cell of grid on either side centres it.
@@ -47,17 +50,58 @@ QPixmap iconPixmap(int size, const QImage& empty, const QImage& red) {
         }
     }
     for (const GridCell& c : kZ) painter.drawImage(c.column * cell + shift, c.row * cell, redCell);
-    return QPixmap::fromImage(image);
+    return image;
 }
+
+// Draws each size when it is first asked for: the window system takes only the few small ones,
+// so the large sizes cost nothing at start-up, and a dense screen still gets a drawing of its
+// own rather than an enlarged copy.
+class AppIconEngine : public QIconEngine {
+public:
+    AppIconEngine() = default;
+    AppIconEngine(const AppIconEngine& other) : QIconEngine(other) {}
+
+    QIconEngine* clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("blokka"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kWindowIconSizes) sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int edge = std::min(size.width(), size.height());
+        return {edge, edge};
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    // `size` is in device pixels already; `scale` is the screen's ratio.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+        const int edge = std::min(size.width(), size.height());
+        if (edge <= 0) return {};
+        QPixmap& drawn = drawings_[edge];
+        if (drawn.isNull()) drawn = QPixmap::fromImage(drawAppIcon(edge));
+        QPixmap out = drawn;
+        out.setDevicePixelRatio(scale);
+        return out;
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * scale, mode, state, scale));
+    }
+
+private:
+    std::map<int, QPixmap> drawings_;
+};
 
 }  // namespace
 
-QIcon makeAppIcon() {
-    const QImage empty = stockImage(kDarkPicture);
-    const QImage red = stockImage(kRedPicture);
-    QIcon icon;
-    for (int size : kIconSizes) icon.addPixmap(iconPixmap(size, empty, red));
-    return icon;
+QImage drawAppIcon(int size) {
+    return drawIcon(size, stockImage(kDarkPicture), stockImage(kRedPicture));
 }
+
+QIcon makeAppIcon() { return QIcon(new AppIconEngine); }
 
 }  // namespace blokka

@@ -2,12 +2,18 @@
 // The program's icon: a red Z of four bevelled cells on the dark grid of empty cells.
 
 #include <QIcon>
+#include <QImage>
 
 namespace blokka {
 
-// The sizes the icon is drawn at: the small ones of menus and title bars, and the large ones of
-// launchers and of screens with two or more device pixels to a point.
-inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256};
+// The sizes offered to the window system for title bars and task switchers. Every other size,
+// a dense screen's doubled ones included, is drawn on request at its own size.
+inline constexpr int kWindowIconSizes[] = {16, 24, 32, 48};
+// The sizes of the desktop's icon theme, as the package installs them.
+inline constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256};
+
+// The icon drawn at `size` by `size` pixels.
+QImage drawAppIcon(int size);
 
 QIcon makeAppIcon();
 

@@ -7,6 +7,7 @@
 #include <QUuid>
 #include <algorithm>
 
+#include "window/app_icon.h"
 #include "window/cell_canvas.h"
 #include "window/frm_main.h"
 
@@ -96,13 +97,14 @@ private slots:
 
     void theIconHasItsOwnDrawingForTwiceEachCommonSize() {
         const QIcon icon = StartedWindow().window.windowIcon();
-        for (int size : {16, 24, 32, 48}) {
+        for (int size : blokka::kWindowIconSizes) {
             // Drawn at the doubled size, not scaled from a drawing of another size.
-            QVERIFY2(icon.availableSizes().contains(QSize(size, size) * kRatio),
-                     qPrintable(QString::number(size)));
             const QPixmap sharp = icon.pixmap(QSize(size, size), kRatio);
             QCOMPARE(sharp.size(), QSize(size, size) * kRatio);
             QCOMPARE(sharp.devicePixelRatio(), kRatio);
+            QImage drawn = blokka::drawAppIcon(size * 2);
+            drawn.setDevicePixelRatio(kRatio);
+            QCOMPARE(rgb32(sharp.toImage()), drawn);
         }
     }
 };
