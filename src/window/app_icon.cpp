@@ -58,8 +58,10 @@ QImage drawIcon(int size, const QImage& empty, const QImage& red) {
 // own rather than an enlarged copy.
 class AppIconEngine : public QIconEngine {
 public:
-    AppIconEngine() = default;
-    AppIconEngine(const AppIconEngine& other) : QIconEngine(other) {}
+    // The two pictures every size is drawn from, made once for all sizes.
+    AppIconEngine() : empty_(stockImage(kDarkPicture)), red_(stockImage(kRedPicture)) {}
+    AppIconEngine(const AppIconEngine& other)
+        : QIconEngine(other), empty_(other.empty_), red_(other.red_) {}
 
     QIconEngine* clone() const override { return new AppIconEngine(*this); }
     QString key() const override { return QStringLiteral("blokka"); }
@@ -81,7 +83,7 @@ public:
         const int edge = std::min(size.width(), size.height());
         if (edge <= 0) return {};
         QPixmap& drawn = drawings_[edge];
-        if (drawn.isNull()) drawn = QPixmap::fromImage(drawAppIcon(edge));
+        if (drawn.isNull()) drawn = QPixmap::fromImage(drawIcon(edge, empty_, red_));
         QPixmap out = drawn;
         out.setDevicePixelRatio(scale);
         return out;
@@ -93,6 +95,7 @@ public:
     }
 
 private:
+    const QImage empty_, red_;
     std::map<int, QPixmap> drawings_;
 };
 

@@ -76,10 +76,6 @@ struct Outcome {
 
 using Checker = std::function<std::string(const Game&, const FakeWindow&)>;
 
-inline std::string CheckAll(const Game& game, const FakeWindow& window) {
-    return BrokenInvariant(game, window);
-}
-
 inline void Apply(Game& game, StormWindow& window, const Event& e) {
     switch (e.kind) {
         case Event::Kind::Tick:
@@ -100,7 +96,7 @@ inline void Apply(Game& game, StormWindow& window, const Event& e) {
     }
 }
 
-inline Outcome RunSession(const Session& session, const Checker& check = CheckAll) {
+inline Outcome RunSession(const Session& session, const Checker& check = BrokenInvariant) {
     Outcome outcome;
     StormWindow window(session.randomSeed);
     Game game(window);
@@ -166,7 +162,7 @@ inline Session MakeSession(std::mt19937_64& rng, std::size_t maxEvents) {
 
 // Cuts a breaking session down: slices of half its length, then ever smaller ones, down to
 // single events, again and again until no single event can go.
-inline Session Shrink(Session session, const Checker& check = CheckAll) {
+inline Session Shrink(Session session, const Checker& check = BrokenInvariant) {
     session.events.resize(static_cast<std::size_t>(RunSession(session, check).brokenAt + 1));
     std::size_t slice = std::max<std::size_t>(session.events.size() / 2, 1);
     for (;;) {
