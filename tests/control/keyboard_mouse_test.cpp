@@ -1,144 +1,142 @@
-// Keyboard and mouse: the key map running, paused and over; pause; the down key's timer rule; the
-// speed keys' bounds; the Escape action in every state; and mouse steering.
+// The keyboard running, paused and over; pause; the speed keys up to their bounds; the Escape
+// action in every state; and mouse steering. Key codes are the virtual-key numbers.
 
 #include "game_fixture.h"
 
 namespace blokka::testing {
 namespace {
 
-// A figure of type 6 in colour 3 just came in: anchor 15, cells 5, 14, 15, 16.
+// A figure of type 6 in colour 3 has just come in: anchor 15, cells 5, 14, 15, 16.
 class KeyboardTest : public GameTest {
 protected:
-    void SetUp() override {
-        StartWith(6, 3, 2, 5);
-        fake.unloadTarget = &game;
-    }
+    void SetUp() override { Start(6, 3, 2, 5); }
 };
 
 struct KeyCase {
-    Integer code;
-    int rotation, pivot;  // where the figure ends while running; pivot 0: dropped and fixed
-    bool move;            // resumes a pause and acts
+    int code, rotation, pivot, interval;  // after the key while running; pivot 0: dropped
+    bool move;                            // resumes a pause and acts
 };
 void PrintTo(const KeyCase& c, std::ostream* os) { *os << "key " << c.code; }
 
 class KeyMapTest : public KeyboardTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
-    const KeyCase& c = GetParam();
     void ExpectEffect() {
+        const KeyCase& c = GetParam();
         if (c.pivot != 0) {
-            EXPECT_EQ(FallingCells(game), FigureCells(6, c.rotation, c.pivot));
+            EXPECT_EQ(Falling(), FigureCells(6, c.rotation, c.pivot));
         } else {
-            EXPECT_EQ(Picture(game, 19, 20), "....3.....\n...333....");
+            EXPECT_EQ(Board(19, 20), Rows({"....3.....", "...333...."}));
         }
-        EXPECT_TRUE(fake.timerEnabled && !fake.Checked(MenuItem::mnuPause));
-        EXPECT_TRUE(Holds(game, fake));
+        EXPECT_EQ(fake.interval, c.interval);
+        EXPECT_TRUE(fake.timerOn);
+        EXPECT_TRUE(Holds());
     }
 };
 
 TEST_P(KeyMapTest, ActsWhileRunning) {
-    Key(c.code);
+    Key(GetParam().code);
     ExpectEffect();
 }
 
-TEST_P(KeyMapTest, ResumesAPauseAndActsOnlyForMoveKeys) {
-    Key(vk::P);
-    const GameState before = game;
-    fake.ClearLog();
-    Key(c.code);
-    if (c.move) return ExpectEffect();
-    EXPECT_EQ(State(), before);
-    EXPECT_TRUE(fake.log.empty());
-    EXPECT_EQ(fake.timerInterval, 350);
+TEST_P(KeyMapTest, WhilePausedOnlyAMoveKeyResumesAndActs) {
+    Key(80);
+    const GameState paused = game;
+    fake.ForgetPaints();
+    Key(GetParam().code);
+    if (GetParam().move) return ExpectEffect();
+    EXPECT_EQ(State(), paused);
+    EXPECT_TRUE(!fake.timerOn && fake.interval == 350);
+    EXPECT_EQ(std::ranges::count(fake.paints, 0), 209);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyMapTest,
-    ::testing::Values(KeyCase{vk::Left, 0, 14, true}, KeyCase{vk::A, 0, 14, true},
-                      KeyCase{vk::Right, 0, 16, true}, KeyCase{vk::D, 0, 16, true},
-                      KeyCase{vk::Up, 1, 15, true}, KeyCase{vk::W, 1, 15, true},
-                      KeyCase{vk::Down, 0, 25, true}, KeyCase{vk::S, 0, 25, true},
-                      KeyCase{vk::Space, 0, 0, false}, KeyCase{vk::PageUp, 0, 15, false},
-                      KeyCase{vk::NumpadMinus, 0, 15, false}, KeyCase{13, 0, 15, false},
-                      KeyCase{88, 0, 15, false}, KeyCase{vk::F2, 0, 15, false}));
+    ::testing::Values(KeyCase{37, 0, 14, 350, true}, KeyCase{65, 0, 14, 350, true},
+                      KeyCase{39, 0, 16, 350, true}, KeyCase{68, 0, 16, 350, true},
+                      KeyCase{38, 1, 15, 350, true}, KeyCase{87, 1, 15, 350, true},
+                      KeyCase{40, 0, 25, 350, true}, KeyCase{83, 0, 25, 350, true},
+                      KeyCase{32, 0, 0, 350, false}, KeyCase{33, 0, 15, 300, false},
+                      KeyCase{109, 0, 15, 400, false}, KeyCase{13, 0, 15, 350, false},
+                      KeyCase{88, 0, 15, 350, false}, KeyCase{113, 0, 15, 350, false}));
 
-TEST_F(KeyboardTest, PPauseAndTheMenuItemToggleThePauseAndNoKeyActsAfterTheGameIsOver) {
-    Key(vk::P);
-    Key(vk::Pause);  // resumes
-    game.mnuPause_Click();
-    EXPECT_TRUE(!fake.timerEnabled && fake.Checked(MenuItem::mnuPause));
-    Key(vk::Pause);
-    EXPECT_TRUE(fake.timerEnabled && !fake.Checked(MenuItem::mnuPause));
+TEST_F(KeyboardTest, PAndPauseAndTheMenuItemTogglePauseAndAfterAGameOverNoKeyActs) {
+    for (int code : {80, 19}) {
+        Key(code);
+        EXPECT_FALSE(fake.timerOn);
+        EXPECT_TRUE(Holds());
+        game.mnuPause_Click();
+        EXPECT_TRUE(fake.timerOn);
+    }
     EndTheGame();
     const GameState over = game;
-    fake.ClearLog();
-    for (Integer code : {vk::P, vk::Pause, vk::Left, vk::A, vk::Right, vk::D, vk::Up, vk::W,
-                         vk::Down, vk::S, vk::Space, vk::PageUp, vk::Plus, vk::Minus}) {
+    fake.ForgetPaints();
+    for (int code : {80, 19, 37, 65, 39, 68, 38, 87, 40, 83, 32, 33, 107, 187, 34, 109, 189})
         Key(code);
-    }
     game.mnuPause_Click();
     EXPECT_EQ(State(), over);
-    EXPECT_TRUE(fake.log.empty());
-    EXPECT_EQ(fake.timerInterval, 350);
+    EXPECT_TRUE(!fake.timerOn && fake.interval == 350);
+    EXPECT_EQ(std::ranges::count(fake.paints, 0), 209);
+    EXPECT_TRUE(Holds());
 }
 
 TEST_F(KeyboardTest, DownRestartsTheIntervalButOnARestingFigureFixesItAndLeavesTheTimer) {
-    Key(vk::Down);
-    EXPECT_EQ(fake.timerRestarts, 2);
-    SetBottom(game, {"###...####"});
-    for (int i = 0; i < 17; ++i) Key(vk::Down);
+    Key(40);
+    EXPECT_EQ(fake.restarts, 2);
+    SetBoard(20, {"###...####"});
+    for (int i = 0; i < 17; ++i) Key(40);
     ASSERT_EQ(game.Pivot, 195);  // resting in the gap of the bottom row
-    fake.ClearLog();
-    Key(vk::S);
-    EXPECT_EQ(game.CurType, 0);
-    EXPECT_EQ(Picture(game, 19, 20), "....3.....\n###333####");
-    EXPECT_EQ(fake.LogCount("timer off"), 0);
+    fake.restarts = 0;
+    Key(83);
+    EXPECT_EQ(Board(19, 20), Rows({"....3.....", "###333####"}));
+    EXPECT_EQ(fake.restarts, 0);
     EXPECT_EQ(game.Score, 0);  // the full row waits for the tick
 }
 
-TEST_F(KeyboardTest, SpeedKeysStepBy50AndStopAt50And1000MovingTheMark) {
-    for (Integer code : {vk::PageUp, vk::NumpadPlus, vk::Plus, vk::PageUp}) Key(code);
-    EXPECT_EQ(fake.timerInterval, 150);
-    EXPECT_EQ(Marks(fake, "mnuSpeed"), "mnuSpeed150");
-    for (Integer code : {vk::PageDown, vk::NumpadMinus, vk::Minus, vk::PageDown}) Key(code);
-    EXPECT_EQ(Marks(fake, "mnuSpeed"), "mnuSpeed350");
-    game.mnuSpeed50_Click();
-    Key(vk::PageUp);
-    EXPECT_EQ(Marks(fake, "mnuSpeed"), "mnuSpeed50");
-    game.mnuSpeed1000_Click();
-    Key(vk::Minus);
-    EXPECT_EQ(fake.timerInterval, 1000);
-    EXPECT_EQ(Marks(fake, "mnuSpeed"), "mnuSpeed1000");
+// Held from the start value 350 ms: six steps reach a bound, a seventh (or fourteenth) stays.
+class SpeedKeyTest : public KeyboardTest,
+                     public ::testing::WithParamInterface<std::array<int, 3>> {};
+
+TEST_P(SpeedKeyTest, StepsBy50AndStopsAtTheBoundWithTheMarkOnItsLevel) {
+    const auto [code, presses, bound] = GetParam();
+    for (int i = 1; i <= presses; ++i) {
+        Key(code);
+        EXPECT_EQ(fake.interval, std::clamp(350 + (bound < 350 ? -50 : 50) * i, 50, 1000));
+        EXPECT_TRUE(Holds());
+    }
+    EXPECT_EQ(fake.interval, bound);
 }
 
+INSTANTIATE_TEST_SUITE_P(FasterAndSlower, SpeedKeyTest,
+                         ::testing::Values(std::array{33, 7, 50}, std::array{107, 7, 50},
+                                           std::array{187, 7, 50}, std::array{34, 14, 1000},
+                                           std::array{109, 14, 1000}, std::array{189, 14, 1000}));
+
 // What Escape leaves for each action (rows) in each state (running, paused, over): the timer,
-// the pause mark, then what happened to the window.
+// then what happened to the window.
 constexpr const char* kEscapes[4][3] = {
-    {"on -", "off paused", "off -"},
-    {"off paused", "on -", "off -"},
-    {"off paused minimize", "off paused minimize", "off - minimize"},
-    {"on - close end", "off paused close end", "off - close end"}};
+    {"on", "off", "off"},
+    {"off", "on", "off"},
+    {"off minimised", "off minimised", "off minimised"},
+    {"on closed ended", "off closed ended", "off closed ended"}};
 
 class EscapeTest : public KeyboardTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(EscapeTest, DoesWhatTheChosenActionSaysInEveryState) {
     const int action = GetParam() / 3, state = GetParam() % 3;
     (game.*Handlers("mnuESC").at(action).second)();
-    if (state == 1) Key(vk::P);
+    if (state == 1) Key(80);
     if (state == 2) EndTheGame();
-    fake.ClearLog();
-    Key(vk::Escape);
-    std::string after = fake.timerEnabled ? "on " : "off ";
-    after += fake.Checked(MenuItem::mnuPause) ? "paused" : "-";
-    for (const char* line : {"minimize", "close", "end"}) {
-        if (fake.LogCount(line) == 1) after += std::string(" ") + line;
-    }
+    Key(27);
+    std::string after = fake.timerOn ? "on" : "off";
+    if (fake.minimized == 1) after += " minimised";
+    if (fake.closed == 1) after += " closed";
+    if (fake.ended) after += " ended";
     EXPECT_EQ(after, kEscapes[action][state]);
+    EXPECT_TRUE(Holds());
 }
 
 INSTANTIATE_TEST_SUITE_P(ActionsAndStates, EscapeTest, ::testing::Range(0, 12));
 
-// As for the keyboard, with steering on.
 class MouseTest : public KeyboardTest {
 protected:
     void SetUp() override {
@@ -148,58 +146,52 @@ protected:
 };
 
 TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnderIt) {
-    game.Img_MouseMove(199);  // row 20, column 9
-    EXPECT_EQ(Picture(game, 1, 2), "........o.\n.......ooo");
-    game.Img_MouseMove(43);  // column 3
-    EXPECT_EQ(game.Pivot, 13);
+    game.Img_MouseMove(199);  // column 9
+    EXPECT_EQ(Board(1, 2), Rows({"........o.", ".......ooo"}));
     game.Img_MouseMove(41);  // column 1: the anchor stops one column short of the wall
     EXPECT_EQ(game.Pivot, 12);
-    game.CellState(19) = game.CellColor(19) = kFixed;
-    game.Img_MouseMove(199);
-    EXPECT_EQ(game.Pivot, 17);
-    game.CellState(19) = game.CellColor(19) = 0;
-    game.Img_MouseMove(199);  // a later move tries again
+    SetCell(17, true);
+    game.Img_MouseMove(200);
+    EXPECT_EQ(game.Pivot, 15);  // stopped by the fixed cell
+    SetCell(17, false);
+    game.Img_MouseMove(200);  // every later move tries again
     EXPECT_EQ(game.Pivot, 19);
     game.Img_MouseMove(28);  // column 8
-    game.DropFigure();
-    fake.Tick(game);
+    Key(32);
+    fake.Tick();
     EXPECT_EQ(game.Pivot, 18);  // the next figure comes in under the pointer
-    game.Img_MouseMove(206);    // the box steers nothing
-    game.DropFigure();
-    fake.Tick(game);
+    game.Img_MouseMove(206);    // the box records the pointer but steers nothing
+    EXPECT_EQ(game.Pivot, 18);
+    Key(32);
+    fake.Tick();
     EXPECT_EQ(game.Pivot, kFigures[game.CurType].spawnPivot);
+    EXPECT_TRUE(Holds());
 }
 
-TEST_F(MouseTest, RightTurnsLeftDropsAndTheMiddleButtonOrTheBoxDoNothing) {
-    game.Img_MouseDown(100, 4);
-    game.Img_MouseDown(203, 2);
-    game.Img_MouseDown(203, 1);
-    EXPECT_EQ(FallingCells(game), FigureCells(6, 0, 15));
+TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButTheMiddleOrTheBoxDoNothing) {
+    for (auto [cell, button] : {std::pair{100, 4}, {203, 2}, {203, 1}})
+        game.Img_MouseDown(cell, button);
+    EXPECT_EQ(Falling(), FigureCells(6, 0, 15));
     game.Img_MouseDown(100, 2);
-    EXPECT_EQ(FallingCells(game), FigureCells(6, 1, 15));
+    EXPECT_EQ(Falling(), FigureCells(6, 1, 15));
     game.Img_MouseDown(1, 1);
-    EXPECT_EQ(Picture(game, 18, 20), "....3.....\n....33....\n....3.....");
+    EXPECT_EQ(Board(18, 20), Rows({"....3.....", "....33....", "....3....."}));
 }
 
 TEST_F(MouseTest, NothingReactsWhilePausedOrOverOrWithSteeringOffButTheCellIsRecorded) {
     game.Img_MouseMove(16);
     for (int state = 0; state < 3; ++state) {
         if (state == 0) game.mnuMouse_Click();  // steering off: only MouseCell changes
-        if (state > 0) Key(vk::P);              // pauses, then resumes for the game to end
+        if (state > 0) Key(80);                 // pauses, then resumes for the game to end
         if (state == 2) EndTheGame();
         GameState expected = game;
-        expected.MouseCell = 30;
-        fake.ClearLog();
+        expected.MouseCell = Integer(state == 0 ? 30 : game.MouseCell);
         game.Img_MouseMove(30);
         game.Img_MouseDown(100, 2);
         game.Img_MouseDown(100, 1);
         EXPECT_EQ(State(), expected) << state;
-        EXPECT_TRUE(fake.log.empty());
-        if (state == 0) {
-            EXPECT_FALSE(fake.Checked(MenuItem::mnuMouse));
-            game.mnuMouse_Click();  // back on: the click itself moves nothing
-            EXPECT_TRUE(fake.Checked(MenuItem::mnuMouse) && game.Pivot == 16);
-        }
+        if (state == 0) game.mnuMouse_Click();  // back on: the click itself moves nothing
+        EXPECT_TRUE(Holds()) << state;
     }
 }
 

@@ -1,4 +1,4 @@
-// The figure catalogue as data, and spawning: the waiting figure comes in or ends the game.
+// The figure catalogue, and a spawn that brings the waiting figure in or ends the game.
 
 #include <set>
 
@@ -7,7 +7,7 @@
 namespace blokka::testing {
 namespace {
 
-// (row, column) of each cell of an orientation, relative to the anchor.
+// (rows down, columns right) of each cell of an orientation, from the anchor.
 std::set<std::pair<int, int>> Shape(int type, int rotation) {
     std::set<std::pair<int, int>> shape;
     for (int offset : kFigures[type].orientations[rotation]) {
@@ -17,65 +17,52 @@ std::set<std::pair<int, int>> Shape(int type, int rotation) {
     return shape;
 }
 
-TEST(FigureCatalogue, OrientationsTurnAQuarterClockwiseAndTheSpawnCellsAndBoxShowOrientationZero) {
+TEST(Figures, TurnAQuarterClockwiseAboutTheAnchorAndComeInAndShowInTheBoxAsOrientationZero) {
     for (int type = 1; type <= 7; ++type) {
-        const int count = kFigures[type].orientationCount;
-        for (int r = 0; r < count; ++r) {
-            EXPECT_EQ(Shape(type, r).size(), 4u) << type << "/" << r;
-            EXPECT_TRUE(Shape(type, r).contains({0, 0})) << type << "/" << r;
+        const FigureType& f = kFigures[type];
+        for (int r = 0; r < f.orientationCount; ++r) {
             std::set<std::pair<int, int>> turned;
             for (auto [row, column] : Shape(type, r)) turned.insert({column, -row});
-            EXPECT_TRUE(count < 4 || turned == Shape(type, (r + 1) % 4)) << type << "/" << r;
+            EXPECT_TRUE(Shape(type, r).size() == 4 && Shape(type, r).contains({0, 0}));
+            // Types that turn only once go back to exactly where they started.
+            EXPECT_TRUE(f.orientationCount < 4 || turned == Shape(type, (r + 1) % 4)) << type;
         }
-        const FigureType& figure = kFigures[type];
-        std::vector<int> spawn(figure.spawnCells.begin(), figure.spawnCells.end());
-        std::sort(spawn.begin(), spawn.end());
-        EXPECT_EQ(spawn, FigureCells(type, 0, figure.spawnPivot)) << type;
-        std::set<int> box;
-        for (int n : spawn) {
-            EXPECT_TRUE(RowOf(n) <= 2 && ColumnOf(n) >= 4 && ColumnOf(n) <= 7) << n;
-            // board column 4 is box column 1, but the square sits in box columns 2 and 3
-            box.insert(kBoxFirst + (RowOf(n) - 1) * 4 + ColumnOf(n) - (type == 4 ? 5 : 4));
-        }
-        EXPECT_EQ(box, std::set<int>(figure.boxCells.begin(), figure.boxCells.end())) << type;
+        std::vector<int> spawn(f.spawnCells.begin(), f.spawnCells.end()), box;
+        std::ranges::sort(spawn);
+        EXPECT_EQ(spawn, FigureCells(type, 0, f.spawnPivot)) << type;
+        // Board columns 4 to 7 are box columns 1 to 4; the square sits in box columns 1 and 2.
+        for (int n : spawn)
+            box.push_back(201 + (n - 1) / 10 * 4 + (n - 1) % 10 - (type == 4 ? 4 : 3));
+        EXPECT_EQ(box, std::vector<int>(f.boxCells.begin(), f.boxCells.end())) << type;
+        EXPECT_TRUE(std::ranges::all_of(spawn, [](int n) {
+            return n <= 20 && (n - 1) % 10 >= 3 && (n - 1) % 10 <= 6;
+        })) << type;
     }
 }
 
-using SpawnTest = GameTest;
+class SpawnTest : public GameTest, public ::testing::WithParamInterface<int> {};
 
-TEST_F(SpawnTest, OnlyATakenSpawnCellEndsTheGameWithNothingPlacedAndThenTicksDoNothing) {
-    for (int type = 1; type <= 7; ++type) {
-        for (int blocked : kFigures[type].spawnCells) {
-            FakeWindow fresh;
-            Game other(fresh);
-            other.Form_Load();
-            other.NextType = static_cast<Integer>(type);
-            other.NextColor = 3;
-            SetRows(other, 1, {".#########", ".#########"});
-            for (int n : kFigures[type].spawnCells) other.CellState(n) = other.CellColor(n) = 0;
-            other.CellState(blocked) = other.CellColor(blocked) = kFixed;
-            GameState expected = other;
-            expected.GameOver = 1;
-            expected.CurType = expected.NextType;
-            expected.CurColor = expected.NextColor;
-
-            fresh.Tick(other);
-            SCOPED_TRACE("type " + std::to_string(type) + " blocked at " + std::to_string(blocked));
-            EXPECT_EQ(static_cast<const GameState&>(other), expected);
-            EXPECT_FALSE(fresh.timerEnabled);
-            EXPECT_EQ(BoxPicture(other, fresh), "..../....");
-            fresh.ClearLog();
-            other.tmrMain_Timer();
-            EXPECT_EQ(static_cast<const GameState&>(other), expected);
-            EXPECT_TRUE(fresh.log.empty());
-
-            other.CellState(blocked) = other.CellColor(blocked) = 0;
-            other.GameOver = other.CurType = 0;
-            other.tmrMain_Timer();  // the same board with the spawn cells free
-            EXPECT_EQ(FallingCells(other), FigureCells(type, 0, kFigures[type].spawnPivot));
-        }
+// Every spawn cell of every type, taken on its own, ends the game; the rest of rows 1 and 2
+// never matters.
+TEST_P(SpawnTest, OneTakenSpawnCellEndsTheGameWithNothingPlacedAndAnEmptyBox) {
+    const int type = GetParam();
+    for (int blocked : kFigures[type].spawnCells) {
+        Ready(type, 4);
+        SetBoard(1, {".#########", ".#########"});
+        for (int n : kFigures[type].spawnCells) SetCell(n, n == blocked);
+        GameState over = game;
+        over.GameOver = 1, over.CurType = Integer(type), over.CurColor = 4, over.Pivot = 0;
+        fake.Tick();
+        EXPECT_EQ(State(), over) << type << " at " << blocked;
+        EXPECT_TRUE(Holds());
+        SetCell(blocked, false);
+        game.GameOver = 0, game.CurType = 0;
+        game.tmrMain_Timer();
+        EXPECT_EQ(Falling(), FigureCells(type, 0, kFigures[type].spawnPivot));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryType, SpawnTest, ::testing::Range(1, 8));
 
 }  // namespace
 }  // namespace blokka::testing

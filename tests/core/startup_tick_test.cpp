@@ -1,5 +1,5 @@
-// Start-up and the tick: the order of start-up and its defaults, the steps of one tick, row
-// removal and the score, and a whole game with the record's rules holding after every event.
+// Start-up and the tick: the defaults, the first figure, the steps of a landing tick, and the
+// removal of full rows with the score.
 
 #include "game_fixture.h"
 
@@ -8,149 +8,117 @@ namespace {
 
 using StartupTest = GameTest;
 
-::testing::AssertionResult InOrder(const FakeWindow& fake, std::vector<std::string> steps) {
-    auto at = fake.log.begin();
-    for (const std::string& step : steps) {
-        at = std::find(at, fake.log.end(), step);
-        if (at == fake.log.end()) return ::testing::AssertionFailure() << step << " missing";
-    }
-    return ::testing::AssertionSuccess();
-}
-
-TEST_F(StartupTest, ASecondInstanceEndsBeforeDoingAnythingElse) {
+TEST_F(StartupTest, ASecondInstanceEndsWithoutTouchingAnything) {
     fake.otherInstance = true;
     game.Form_Load();
-    EXPECT_EQ(fake.log, std::vector<std::string>{"end"});
+    EXPECT_TRUE(fake.ended);
     EXPECT_EQ(State(), GameState{});
+    EXPECT_EQ(std::ranges::count(fake.created, 0) + std::ranges::count(fake.paints, 0), 2 * 209);
 }
 
-TEST_F(StartupTest, BuildsCellsSeedsSetsDefaultsAndMarksThenStartsANewGameInThatOrder) {
+TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigureOnTheFirstTick) {
     game.Form_Load();
-    EXPECT_TRUE(
-        InOrder(fake, {"create 2", "create 208", "seed 5025.250000", "check mnuSize18",
-                       "label at 190,352", "check mnuESC1", "check mnuSpeed350", "check mnuColor7",
-                       "check mnuFigures0", "picture 1 10", "timer off", "timer on"}));
     GameState defaults;
-    defaults.BackMode = 3;
-    defaults.CellSize = 18;
-    defaults.EscAction = 1;
+    defaults.BackMode = 3, defaults.CellSize = 18, defaults.EscAction = 1;
     defaults.ColorOn.Fill(1);
     EXPECT_EQ(State(), defaults);
-    EXPECT_EQ(Marks(fake),
-              "mnuSize18 mnuESC1 mnuSpeed350 mnuBackColor3 mnuColors7 mnuColor1 mnuColor2 "
-              "mnuColor3 mnuColor4 mnuColor5 mnuColor6 mnuColor7 mnuFigures0");
-    for (int k = 1; k <= kDisplayCells; ++k) {
-        EXPECT_TRUE(fake.visible[k] && fake.picture[k] == 10) << k;
-    }
-    EXPECT_EQ(fake.timerInterval, 350);
-    EXPECT_EQ(fake.randomDraws, 0);
+    EXPECT_EQ(std::ranges::count(fake.created, 1), 207);
+    EXPECT_EQ(fake.created[1], 0);   // Img(1) belongs to the window from the start
+    EXPECT_EQ(fake.seed, 5025.25f);  // the time of day
+    EXPECT_EQ(std::ranges::count(fake.picture, 10), kDisplayCells);
+    EXPECT_TRUE(fake.timerOn && fake.interval == 350 && fake.draws == 0);
+    EXPECT_TRUE(Holds());
     game.mnuFiguresABC_Click();  // the first figure comes at random even so, the next in turn
-    fake.Script({5, 1, 2});
-    fake.Tick(game);
-    EXPECT_EQ(game.CurType, 5);
-    EXPECT_EQ(game.NextType, 6);
-    EXPECT_EQ(game.NextColor, 2);
+    fake.Script({7, 1, 2});
+    fake.Tick();
+    EXPECT_EQ(game.CurType, 7);
+    EXPECT_EQ(game.NextType, 1);
+    EXPECT_TRUE(Holds());
 }
 
 using TickTest = GameTest;
 
-TEST_F(TickTest, OneTickFixesRemovesFourRowsScoresSpawnsAndDrawsInThatOrder) {
-    StartOnBoard(1, 5);
-    SetBottom(game, {"..3.......",  //
-                     "#########.",  //
-                     "#########.",  //
-                     "#########.",  //
-                     "#########."});
-    PlaceFigure(game, 1, 1, 180, 6);  // upright in column 10, resting on the floor
-    fake.Script({3, 2});
-    ASSERT_TRUE(fake.Tick(game));
-    EXPECT_EQ(Picture(game, 1, 2), "...oooo...\n..........");
-    EXPECT_EQ(Picture(game, 19, 20), "..........\n..3.......");
-    EXPECT_EQ(game.Rotation, 0);  // the upright figure that landed does not pass on its turn
-    EXPECT_EQ(BoxPicture(game, fake), "..2./222.");
-    EXPECT_TRUE(
-        InOrder(fake, {"caption Счет: 1", "caption Счет: 2", "caption Счет: 3", "caption Счет: 4",
-                       "picture 201 10", "picture 203 2", "picture 4 5"}));
-    EXPECT_TRUE(Holds(game, fake));
+// The upright figure in column 10 lands and completes four rows; their removal moves the fixed
+// cell out of the square's way before it comes in.
+TEST_F(TickTest, ALandingTickFixesRemovesTheFullRowsScoresAndThenBringsTheNextFigure) {
+    Ready(4, 6);
+    SetBoard(2, {"....#....."});
+    SetBoard(16, {"..3.......", "#########o", "#########o", "#########o", "#########o"}, 1, 1);
+    fake.Tick();
+    EXPECT_EQ(Board(1, 6), Rows({"....oo....", "....oo....", "..........", "..........",
+                                 "..........", "....#....."}));
+    EXPECT_EQ(Board(20, 20), Rows{"..3......."});
+    EXPECT_EQ(game.Score, 4);
+    EXPECT_EQ(game.Rotation, 0);
+    EXPECT_TRUE(Holds());
 }
 
-TEST_F(TickTest, ARestingFigureIsFixedOnlyOnTheNextTickAndFallsOnIfShiftedOffALedge) {
-    StartOnBoard();
-    SetBottom(game, {"....######"});
-    PlaceFigure(game, 4, 0, 165, 6);
-    fake.Tick(game);  // comes to rest on the stack
-    EXPECT_EQ(Picture(game, 18, 20), "....oo....\n....oo....\n....######");
-    Key(vk::Left);
-    Key(vk::Left);
-    fake.Tick(game);
-    EXPECT_EQ(Picture(game, 18, 20), "..........\n..oo......\n..oo######");
-    fake.Tick(game);  // unable to fall: fixed, and the next figure comes in
-    EXPECT_EQ(Picture(game, 19, 20), "..66......\n..66######");
+TEST_F(TickTest, AFigureThatComesToRestIsFixedOnlyOnTheNextTickAndFallsOnIfMovedOffTheLedge) {
+    Ready();
+    SetBoard(17, {"...oo.....", "...oo.....", "..........", "...#######"}, 4);
+    fake.Tick();
+    EXPECT_EQ(Board(18, 20), Rows({"...oo.....", "...oo.....", "...#######"}));
+    Key(37);
+    Key(37);
+    fake.Tick();
+    EXPECT_EQ(Board(19, 20), Rows({".oo.......", ".oo#######"}));
+    fake.Tick();
+    EXPECT_EQ(Board(19, 20), Rows({".33.......", ".33#######"}));
     EXPECT_EQ(game.CurType, 1);
+    EXPECT_TRUE(Holds());
 }
 
-// Fifty squares stacked to clear rows, then figures moved and turned until the stack tops out.
-TEST_F(TickTest, AWholeGameRunsToItsEndWithTheRulesHoldingAfterEveryEvent) {
-    unsigned seed = 12345;
-    for (int i = 0; i < 20000; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        fake.randomScript.push_back(i < 102 && i % 2 == 0 ? 0.5f : (seed >> 8) % 1000 / 1000.0f);
-    }
+struct RowsCase {
+    Rows before, after;
+    int score;
+};
+
+class RowsTest : public GameTest, public ::testing::WithParamInterface<RowsCase> {};
+
+TEST_P(RowsTest, FullRowsGoAndTheRowsAboveMoveDownWithTheirColours) {
     game.Form_Load();
-    auto act = [&](Integer code) {  // a tick for code 0, else a key
-        ASSERT_TRUE(code != 0 || fake.Tick(game));
-        Key(code);
-        ASSERT_TRUE(Holds(game, fake)) << "after key " << code;
-    };
-    for (int square = 0; square < 50; ++square) {
-        act(0);
-        const int column = 1 + 2 * (square % 5);
-        for (int c = 5; c > column; --c) act(vk::Left);
-        for (int c = 5; c < column; ++c) act(vk::D);
-        act(vk::Space);
-    }
-    act(0);
-    EXPECT_EQ(fake.caption, "Счет: 20");
-
-    const Integer keys[] = {vk::Left, vk::Up, 0, vk::Right, vk::S, vk::Up, vk::A, 0};
-    for (int ticks = 0; game.GameOver == 0 && ticks < 20000; ++ticks) {
-        if (keys[ticks % 8] != 0) act(keys[ticks % 8]);
-        act(0);
-    }
-    EXPECT_EQ(game.GameOver, 1);
+    const RowsCase& c = GetParam();
+    const int first = 21 - int(c.before.size());
+    SetBoard(first, c.before);
+    game.RemoveFullRows();
+    game.DrawDirtyCells();
+    EXPECT_EQ(Board(first, 20), c.after);
+    EXPECT_EQ(game.Score, c.score);
+    EXPECT_TRUE(Holds());
 }
 
-using RowsTest = GameTest;
+INSTANTIATE_TEST_SUITE_P(
+    Boards, RowsTest,
+    ::testing::Values(RowsCase{{".........6", "#########6", "3.4......6", "#########6"},
+                               {"..........", "..........", ".........6", "3.4......6"},
+                               2},
+                      RowsCase{
+                          {"..5.......", "##########", "##########", "##########", "##########"},
+                          {"..........", "..........", "..........", "..........", "..5......."},
+                          4},
+                      RowsCase{{"#####.....", ".....#####", "#########."},
+                               {"#####.....", ".....#####", "#########."},
+                               0}));
 
-TEST_F(RowsTest, RowsEighteenAndTwentyGoAndTheRowsAboveMoveDownMarkingWhatChanged) {
+TEST_F(RowsTest, TheTopRowFallsIntoARemovedSecondRow) {
     game.Form_Load();
-    SetBottom(game, {".........6",  //
-                     "#########6",  //
-                     "3.4......6",  //
-                     "#########6"});
+    SetBoard(1, {"7.........", "##########"});
     game.RemoveFullRows();
-    EXPECT_EQ(Picture(game, 17, 20), "..........\n..........\n.........6\n3.4......6");
-    std::string marked;
-    for (int n = 161; n <= kBoardCells; ++n) marked += game.CellDirty(n) ? 'x' : '.';
-    EXPECT_EQ(marked, ".........xxxxxxxxxxxx.x......xxxxxxxxxxx");
-
-    SetBottom(game, {"#########."});  // nine of ten cells are not a full row
-    const GameState before = game;
-    fake.ClearLog();
-    game.RemoveFullRows();
-    EXPECT_EQ(State(), before);
-    EXPECT_TRUE(fake.log.empty());
+    game.DrawDirtyCells();
+    EXPECT_EQ(Board(1, 2), Rows({"..........", "7........."}));
 }
 
-TEST_F(RowsTest, TheScoreStopsAt32000AndTheLabelTurnsDarkRedOnce) {
+TEST_F(RowsTest, TheScoreStopsAt32000WhereTheLabelTurnsDarkRed) {
     game.Form_Load();
     game.Score = 31998;
-    SetBottom(game, {"##########"});
-    game.RemoveFullRows();
-    SetBottom(game, {"##########", "##########"});
-    game.RemoveFullRows();
-    EXPECT_EQ(fake.caption, "Счет: 32000");
-    EXPECT_EQ(fake.LogCount("colour " + std::to_string(kDarkRed)), 1);
+    for (int score : {31999, 32000, 32000}) {
+        SetBoard(20, {"##########"});
+        game.RemoveFullRows();
+        game.DrawDirtyCells();
+        EXPECT_EQ(fake.caption, "Счет: " + std::to_string(score));
+        EXPECT_EQ(fake.labelColor, score == 32000 ? 0x800000u : 0u);
+    }
+    EXPECT_EQ(fake.colourWrites, 1);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The option menus: Escape and speed items store one value and carry the only mark of their
-// group in every state; colours keep at least one on; appearance modes order the types.
+// The option menus: Escape and speed items store their value in every state; colours keep at
+// least one on and give new figures only the colours on; appearance modes order the types.
 
 #include "game_fixture.h"
 
@@ -8,25 +8,24 @@ namespace {
 
 using MenusTest = GameTest;
 
-TEST_F(MenusTest, EscapeAndSpeedItemsStoreTheirValueAndCarryTheOnlyMarkRunningOrPaused) {
-    StartWith(2, 2, 2, 2);
-    const auto speeds = Handlers("mnuSpeed");
-    ASSERT_EQ(speeds.size(), 20u);
-    for (int paused = 0; paused < 2; ++paused) {
-        if (paused == 1) Key(vk::P);
+TEST_F(MenusTest, EscapeAndSpeedItemsStoreTheirValueRunningOrPausedAndStartNothing) {
+    Start(2, 2, 2, 2);
+    ASSERT_EQ(Handlers("mnuSpeed").size(), 20u);
+    for (bool paused : {false, true}) {
+        if (paused) Key(80);
         for (auto [action, click] : Handlers("mnuESC")) {
             GameState expected = game;
-            expected.EscAction = static_cast<Byte>(action);
+            expected.EscAction = Byte(action);
             (game.*click)();
             EXPECT_EQ(State(), expected);
-            EXPECT_EQ(Marks(fake, "mnuESC"), "mnuESC" + std::to_string(action));
+            EXPECT_TRUE(Holds());
         }
         for (int i = 0; i < 20; ++i) {
-            const auto [interval, click] = speeds[(i * 7 + 3) % 20];  // in a scrambled order
+            const auto [interval, click] = Handlers("mnuSpeed")[(i * 7 + 3) % 20];  // scrambled
             (game.*click)();
-            EXPECT_EQ(fake.timerInterval, interval);
-            EXPECT_EQ(Marks(fake, "mnuSpeed"), "mnuSpeed" + std::to_string(interval));
-            EXPECT_EQ(fake.timerEnabled, paused == 0);
+            EXPECT_EQ(fake.interval, interval);
+            EXPECT_EQ(fake.timerOn, !paused);
+            EXPECT_TRUE(Holds()) << interval;
         }
     }
 }
@@ -35,81 +34,90 @@ class ColorsTest : public GameTest {
 protected:
     void SetUp() override { game.Form_Load(); }
     void Switch(int k) { (game.*Handlers("mnuColor").at(k - 1).second)(); }
-    // The colours on, between the marks of "Разные" and "Один"; colour items marked as they are on.
-    std::string Colours() const {
-        std::string on, marked;
-        for (int k = 1; k <= 7; ++k) on += game.ColorOn(k) == 1 ? std::to_string(k) : "";
-        for (char c : Marks(fake, "mnuColor")) marked += std::isdigit(c) ? std::string(1, c) : "";
-        EXPECT_EQ(marked, on);
-        return (fake.Checked(MenuItem::mnuColors7) ? "all|" : "-|") + on +
-               (fake.Checked(MenuItem::mnuColors1) ? "|one" : "|-");
+    std::string On() const {
+        std::string on;
+        for (int k = 1; k <= 7; ++k) on += game.ColorOn(k) == 1 ? char('0' + k) : '.';
+        EXPECT_TRUE(Holds());  // with the marks of the colours, "Разные" and "Один"
+        return on;
     }
 };
 
-TEST_F(ColorsTest, SwitchesMarkColoursAndSummariesAndAtLeastOneColourStaysOn) {
-    EXPECT_EQ(Colours(), "all|1234567|-");
+TEST_F(ColorsTest, SwitchesTurnColoursOffAndOnButTheLastOneOffComesBackAsOneAtRandom) {
     Switch(1);
-    EXPECT_EQ(Colours(), "-|234567|-");
+    EXPECT_EQ(On(), ".234567");
     for (int k : {2, 3, 4, 5, 6}) Switch(k);
-    EXPECT_EQ(Colours(), "-|7|one");
+    EXPECT_EQ(On(), "......7");
     Switch(3);
-    EXPECT_EQ(Colours(), "-|37|-");
+    EXPECT_EQ(On(), "..3...7");
     game.mnuColors7_Click();
-    EXPECT_EQ(Colours(), "all|1234567|-");
-    EXPECT_EQ(fake.randomDraws, 0);
-    // "Один", or switching off the last colour, leaves one on, chosen at random
+    EXPECT_EQ(On(), "1234567");
+    EXPECT_EQ(fake.draws, 0u);
     for (int chosen : {1, 4, 7}) {
-        game.mnuColors7_Click();
         fake.Script({chosen});
         game.mnuColors1_Click();
-        EXPECT_EQ(Colours(), "-|" + std::to_string(chosen) + "|one");
+        EXPECT_EQ(On(), std::string(7, '.').replace(chosen - 1, 1, 1, char('0' + chosen)));
         fake.Script({8 - chosen});
         Switch(chosen);
-        EXPECT_EQ(Colours(), "-|" + std::to_string(8 - chosen) + "|one");
+        EXPECT_EQ(On(), std::string(7, '.').replace(7 - chosen, 1, 1, char('8' - chosen)));
+        game.mnuColors7_Click();
     }
 }
 
-TEST_F(ColorsTest, TheWaitingFigureKeepsItsColourAndLaterOnesComeOnlyFromTheColoursOn) {
+// The colours on, a random value, and the colour a new figure then takes.
+class PickColorTest : public GameTest,
+                      public ::testing::WithParamInterface<std::tuple<const char*, float, int>> {};
+
+TEST_P(PickColorTest, TakesTheColoursOnWithEqualChance) {
+    const auto [on, random, color] = GetParam();
+    for (int k = 1; k <= 7; ++k) game.ColorOn(k) = on[k - 1] == '1';
+    fake.script = {random};
+    EXPECT_EQ(game.PickColor(), color);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sets, PickColorTest,
+    ::testing::Values(std::tuple{"1111111", 0.0f, 1}, std::tuple{"1111111", 0.99f, 7},
+                      std::tuple{"1111111", 0.5f, 4}, std::tuple{"0100100", 0.0f, 2},
+                      std::tuple{"0100100", 0.49f, 2}, std::tuple{"0100100", 0.5f, 5},
+                      std::tuple{"0100100", 0.99f, 5}, std::tuple{"0000001", 0.3f, 7}));
+
+TEST_F(ColorsTest, TheWaitingFigureKeepsItsColourWhileTheColoursChangeEvenWhilePaused) {
     fake.Script({2, 3, 5, 1});
-    fake.Tick(game);
-    Key(vk::P);
-    fake.ClearLog();
-    for (int k : {1, 3, 4, 6, 7}) Switch(k);  // acts while paused and redraws nothing
-    EXPECT_TRUE(PaintedCells(fake).empty());
-    EXPECT_EQ(BoxPicture(game, fake), ".11./11..");
-    Key(vk::P);
-    std::vector<int> colors;
-    for (float r : {0.0f, 0.49f, 0.5f, 0.99f}) {
-        fake.Script({1});
-        fake.randomScript.push_back(r);
-        NextFalling();
-        colors.push_back(game.CurColor);
-    }
-    EXPECT_EQ(colors, (std::vector<int>{1, 2, 2, 5}));
-    EXPECT_EQ(game.NextColor, 5);
+    fake.Tick();
+    Key(80);
+    for (int k : {1, 3, 4, 6, 7}) Switch(k);
+    EXPECT_EQ(game.NextColor, 1);
+    EXPECT_TRUE(Holds());
+    Key(80);
+    fake.Script({1, 7});
+    Land();  // the red figure in the box comes in; the next takes the second colour on, 5
+    EXPECT_TRUE(game.CurColor == 1 && game.NextColor == 5);
 }
 
-// Type 4 falls, 6 waits; rows: clicks, random choices (of seven) for types and colours, the types
-// that come in, and the marks (the marked repeat item's number, "ABC" for "По очереди").
+// Type 4 falls, 6 waits; rows: clicks, random choices (of seven) for types and colours, and the
+// types and colours that come in.
 struct Appearance {
     std::vector<void (Game::*)()> clicks;
-    std::vector<int> choices, types;
-    std::string marks;
+    std::vector<int> choices, types, colors;
 };
-void PrintTo(const Appearance& a, std::ostream* os) { *os << a.marks << " " << a.types[2]; }
 
 class AppearanceTest : public GameTest, public ::testing::WithParamInterface<Appearance> {};
 
-TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheMode) {
+TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheModeEachWithAColourOfItsOwn) {
     const Appearance& a = GetParam();
-    StartWith(4, 1, 6, 2);
+    Start(4, 1, 6, 2);
     for (auto click : a.clicks) (game.*click)();
     for (int choice : a.choices) fake.Script({choice});
-    std::vector<int> types;
-    for (std::size_t i = 0; i < a.types.size(); ++i) types.push_back(NextFalling());
+    std::vector<int> types, colors;
+    for (std::size_t i = 0; i < a.types.size(); ++i) {
+        Land();
+        types.push_back(game.CurType), colors.push_back(game.CurColor);
+        EXPECT_TRUE(Holds());
+    }
     EXPECT_EQ(types, a.types);
-    const bool inTurn = fake.Checked(MenuItem::mnuFiguresABC);
-    EXPECT_EQ(Marks(fake, "mnuFigures").substr(10) + (inTurn ? " ABC" : ""), a.marks);
+    if (!a.colors.empty()) {
+        EXPECT_EQ(colors, a.colors);
+    }
 }
 
 constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,
@@ -117,15 +125,15 @@ constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_C
 INSTANTIATE_TEST_SUITE_P(
     Modes, AppearanceTest,
     ::testing::Values(  // pairs and threes count from the click: the waiting 6 comes twice
-        Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, "0"},
-        Appearance{{kPairs}, {1, 3, 1, 1, 7, 1, 1, 2, 1}, {6, 6, 3, 3, 7, 7}, "1"},
-        Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, "2"},
-        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "0"},
-        Appearance{{kPairs, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, "0"},  // the 6 comes once
-        Appearance{{kInTurn}, {}, {6, 7, 1, 2}, "0 ABC"},
-        Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, "1 ABC"},
-        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, "2 ABC"},
-        Appearance{{kInTurn, kInTurn}, {3, 1, 5, 1}, {6, 3, 5}, "0"}));
+        Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, {}},
+        Appearance{{kPairs}, {4, 3, 5, 1, 7, 6, 2, 2}, {6, 6, 3, 3, 7}, {2, 4, 5, 1, 6}},
+        Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, {}},
+        Appearance{{kThrees, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, {}},
+        Appearance{{kPairs, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, {}},  // the 6 comes once
+        Appearance{{kInTurn}, {}, {6, 7, 1, 2}, {}},
+        Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, {}},
+        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, {}},
+        Appearance{{kInTurn, kInTurn}, {3, 1, 5, 1}, {6, 3, 5}, {}}));
 
 }  // namespace
 }  // namespace blokka::testing

@@ -1,196 +1,122 @@
 #pragma once
-// Everything that must be true of a game between two events, whatever came before: the board
-// and the falling figure, every field of the record within its range, the timer, the check
-// marks of every option group, and the screen (all 208 display cells, their places and the
-// score label) agreeing with the record. Returns "" when all holds, else what is broken.
+// What must be true of a game between two events, whatever came before: the board and the
+// falling figure, every field of the record within its range, the timer, the mark of every menu
+// item, and the screen (all 208 display cells, where they are, the score label) agreeing with
+// the record. BrokenInvariant gives "" when all holds, else the first thing that is broken.
 
-#include <algorithm>
 #include <sstream>
 #include <string>
 
 #include "core/figures.h"
 #include "fake_window.h"
-#include "settings/menu_tree.h"
 
 namespace blokka::testing {
 
 namespace invariants_detail {
 
-class Report {
-public:
-    template <typename... Parts>
-    void Fail(const Parts&... parts) {
-        if (!text_.empty()) return;  // the first break is the one worth reading
-        std::ostringstream out;
-        (out << ... << parts);
-        text_ = out.str();
-    }
-    const std::string& Text() const { return text_; }
+inline bool In(int value, int low, int high) { return value >= low && value <= high; }
 
-private:
-    std::string text_;
-};
-
-inline bool Within(int value, int low, int high) { return value >= low && value <= high; }
-
-inline void CheckBoard(const GameState& g, Report& r) {
-    int falling = 0;
-    for (int n = 1; n <= kBoardCells; ++n) {
-        const int state = g.CellState(n), color = g.CellColor(n);
-        if (!Within(state, 0, 2) || !Within(color, 0, kColors) || (state == kEmpty) != (color == 0))
-            r.Fail("cell ", n, " has state ", state, " and colour ", color);
-        if (g.CellDirty(n) != 0) r.Fail("cell ", n, " is still marked for repainting");
-        falling += state == kFalling ? 1 : 0;
-    }
-    const bool figure = g.GameOver == 0 && g.CurType != 0;
-    if (falling != (figure ? 4 : 0))
-        r.Fail(falling, " falling cells with type ", g.CurType, ", game over ", g.GameOver);
-    if (!figure) return;
-    // The falling cells are exactly the figure's shape in its orientation around its anchor.
-    const FigureType& type = kFigures[static_cast<std::size_t>(g.CurType)];
-    if (!Within(g.Rotation, 0, type.orientationCount - 1) || !Within(g.Pivot, 1, kBoardCells)) {
-        r.Fail("type ", g.CurType, " in orientation ", g.Rotation, " at ", g.Pivot);
-        return;
-    }
-    if (g.CellState(g.Pivot) != kFalling) r.Fail("the anchor ", g.Pivot, " is not falling");
-    for (int offset : type.orientations[static_cast<std::size_t>(g.Rotation)]) {
-        const int n = g.Pivot + offset;
-        if (!Within(n, 1, kBoardCells) || g.CellState(n) != kFalling ||
-            g.CellColor(n) != g.CurColor) {
-            r.Fail("type ", g.CurType, " orientation ", g.Rotation, " at ", g.Pivot,
-                   " lacks its cell ", n);
-        }
-    }
-}
-
-inline void CheckRecord(const GameState& g, Report& r) {
-    if (!Within(g.CurType, 0, kFigureTypes) || !Within(g.NextType, 0, kFigureTypes))
-        r.Fail("types ", g.CurType, " and ", g.NextType);
-    // A landed figure leaves its colour behind until the next one comes in.
-    if (g.CurType != 0 && g.CurColor == 0) r.Fail("type ", g.CurType, " has no colour");
-    if (!Within(g.CurColor, 0, kColors) || !Within(g.NextColor, 0, kColors) ||
-        (g.NextType == 0) != (g.NextColor == 0)) {
-        r.Fail("colours ", g.CurColor, " and ", g.NextColor, " of next type ", g.NextType);
-    }
-    if (g.NextType == 0 && (g.CurType != 0 || g.GameOver != 0))
-        r.Fail("a figure before the first one was chosen");
-    if (!Within(g.Pivot, 0, kBoardCells) || !Within(g.Rotation, 0, 3) ||
-        !Within(g.CellArg, 0, kBoardCells)) {
-        r.Fail("anchor ", g.Pivot, ", orientation ", g.Rotation, ", operand ", g.CellArg);
-    }
-    if (!Within(g.GameOver, 0, 1) || !Within(g.Score, 0, kScoreCap))
-        r.Fail("game over ", g.GameOver, ", score ", g.Score);
-    int colorsOn = 0;
-    for (Byte on : g.ColorOn) {
-        if (on > 1) r.Fail("a colour switch holds ", int(on));
-        colorsOn += on;
-    }
-    if (colorsOn == 0) r.Fail("every colour is off");
-    if (g.RepeatMode > 2 || g.RepeatLeft > g.RepeatMode || g.InTurn > 1)
-        r.Fail("repeat ", int(g.RepeatMode), " left ", int(g.RepeatLeft), " in turn ",
-               int(g.InTurn));
-    if (!Within(g.BackMode, 1, 3) || g.EscAction > 3 || g.MouseMode > 1)
-        r.Fail("background ", int(g.BackMode), " escape ", int(g.EscAction), " mouse ",
-               int(g.MouseMode));
-    if (g.CellSize != 12 && g.CellSize != 18 && g.CellSize != 24 && g.CellSize != 30)
-        r.Fail("cell size ", g.CellSize);
-    if (!Within(g.MouseCell, 0, kDisplayCells)) r.Fail("pointer cell ", g.MouseCell);
-}
-
-// The value an item's mark stands for, or -1 for an item with no mark.
-inline int MarkWanted(const GameState& g, const FakeWindow& w, MenuItem item) {
-    const int n = static_cast<int>(item);
-    const auto in = [n](MenuItem first, MenuItem last) {
-        return n >= static_cast<int>(first) && n <= static_cast<int>(last);
+// The mark an item must carry, or -1 for an item without one.
+inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item) {
+    const int n = int(item);
+    const auto from = [n](MenuItem first, MenuItem last) {
+        return In(n, int(first), int(last)) ? n - int(first) : -1;
     };
-    const auto offset = [n](MenuItem first) { return n - static_cast<int>(first); };
-    int colorsOn = 0;
-    for (Byte on : g.ColorOn) colorsOn += on;
-    if (item == MenuItem::mnuPause) return !w.TimerEnabled() && g.GameOver == 0;
-    if (in(MenuItem::mnuSize12, MenuItem::mnuSize30))
-        return g.CellSize == 12 + 6 * offset(MenuItem::mnuSize12);
-    if (in(MenuItem::mnuESC0, MenuItem::mnuESC3)) return g.EscAction == offset(MenuItem::mnuESC0);
-    if (in(MenuItem::mnuSpeed50, MenuItem::mnuSpeed1000))
-        return w.TimerInterval() == 50 * (offset(MenuItem::mnuSpeed50) + 1);
-    if (in(MenuItem::mnuBackColor1, MenuItem::mnuBackColor3))
-        return g.BackMode == offset(MenuItem::mnuBackColor1) + 1;
-    if (item == MenuItem::mnuColors7) return colorsOn == kColors;
-    if (item == MenuItem::mnuColors1) return colorsOn == 1;
-    if (in(MenuItem::mnuColor1, MenuItem::mnuColor7))
-        return g.ColorOn(offset(MenuItem::mnuColor1) + 1);
-    if (in(MenuItem::mnuFigures0, MenuItem::mnuFigures2))
-        return g.RepeatMode == offset(MenuItem::mnuFigures0);
-    if (item == MenuItem::mnuFiguresABC) return g.InTurn;
-    if (item == MenuItem::mnuMouse) return g.MouseMode;
+    int on = 0;
+    for (Byte c : g.ColorOn) on += c;
+    using M = MenuItem;
+    if (item == M::mnuPause) return !w.timerOn && g.GameOver == 0;
+    if (int i = from(M::mnuSize12, M::mnuSize30); i >= 0) return g.CellSize == 12 + 6 * i;
+    if (int i = from(M::mnuESC0, M::mnuESC3); i >= 0) return g.EscAction == i;
+    if (int i = from(M::mnuSpeed50, M::mnuSpeed1000); i >= 0) return w.interval == 50 * (i + 1);
+    if (int i = from(M::mnuBackColor1, M::mnuBackColor3); i >= 0) return g.BackMode == i + 1;
+    if (int i = from(M::mnuColor1, M::mnuColor7); i >= 0) return g.ColorOn(i + 1);
+    if (int i = from(M::mnuFigures0, M::mnuFigures2); i >= 0) return g.RepeatMode == i;
+    if (item == M::mnuColors7) return on == 7;
+    if (item == M::mnuColors1) return on == 1;
+    if (item == M::mnuFiguresABC) return g.InTurn;
+    if (item == M::mnuMouse) return g.MouseMode;
     return -1;
 }
 
-inline void CheckTimerAndMarks(const GameState& g, const FakeWindow& w, Report& r) {
-    const int interval = w.TimerInterval();
-    if (interval % 50 != 0 || !Within(interval, 50, 1000)) r.Fail("timer interval ", interval);
-    if (g.GameOver == 1 && w.TimerEnabled()) r.Fail("the timer runs after the game is over");
-    for (const MenuEntry& e : kMenuTree) {
-        if (e.item == MenuItem::None) continue;
-        const int wanted = MarkWanted(g, w, e.item);
-        if (w.Checked(e.item) != (wanted == 1)) r.Fail("the mark of ", e.name, " is wrong");
-    }
-}
-
-inline void CheckScreen(const GameState& g, const FakeWindow& w, Report& r) {
-    const int background = 7 + g.BackMode;
+inline std::string Check(const GameState& g, const FakeWindow& w) {
+    std::ostringstream out;
+    const auto fail = [&out](auto... parts) {
+        if (out.tellp() == 0) (out << ... << parts);
+    };
+    // The record.
+    int colorsOn = 0;
+    for (Byte on : g.ColorOn) colorsOn += on > 1 ? 100 : on;
+    if (!In(g.CurType, 0, 7) || !In(g.NextType, 0, 7) || !In(g.CurColor, 0, 7) ||
+        !In(g.NextColor, 0, 7) || (g.NextType == 0) != (g.NextColor == 0) ||
+        (g.CurType != 0 && g.CurColor == 0) || (g.NextType == 0 && g.CurType != 0))
+        fail("types ", g.CurType, "/", g.NextType, " colours ", g.CurColor, "/", g.NextColor);
+    if (!In(g.Pivot, 0, 200) || !In(g.Rotation, 0, 3) || !In(g.CellArg, 0, 200) ||
+        !In(g.GameOver, 0, 1) || !In(g.Score, 0, 32000) || !In(colorsOn, 1, 7) ||
+        g.RepeatLeft > g.RepeatMode || g.RepeatMode > 2 || g.InTurn > 1 || !In(g.BackMode, 1, 3) ||
+        g.EscAction > 3 || g.MouseMode > 1 || !In(g.MouseCell, 0, 208) || g.CellSize % 6 != 0 ||
+        !In(g.CellSize, 12, 30))
+        fail("a field out of its range");
+    // The board and the falling figure: exactly its shape around its anchor.
+    const bool figure = g.GameOver == 0 && g.CurType != 0;
+    int falling = 0;
     for (int n = 1; n <= kBoardCells; ++n) {
-        const int wanted = g.CellColor(n) != 0 ? g.CellColor(n) : background;
-        if (w.picture[n] != wanted) r.Fail("cell ", n, " shows ", w.picture[n], " for ", wanted);
+        const int state = g.CellState(n), color = g.CellColor(n);
+        if (!In(state, 0, 2) || !In(color, 0, 7) || (state == 0) != (color == 0))
+            fail("cell ", n, " is ", state, " in colour ", color);
+        if (g.CellDirty(n) != 0) fail("cell ", n, " is left marked");
+        falling += state == kFalling;
     }
-    // The box shows the waiting figure while a game is on, and is empty after a game over. From
-    // a new game to its first figure (nothing has fallen, the board is empty) it is empty, or
-    // shows the figure that will come in once a background change has repainted it.
-    const auto boxShows = [&](bool figure) {
-        for (int k = kBoxFirst; k <= kDisplayCells; ++k) {
-            int wanted = background;
-            if (figure) {
-                const auto& cells = kFigures[static_cast<std::size_t>(g.NextType)].boxCells;
-                if (std::ranges::find(cells, k) != cells.end()) wanted = g.NextColor;
-            }
-            if (w.picture[k] != wanted) return false;
+    if (falling != (figure ? 4 : 0)) fail(falling, " falling cells with type ", g.CurType);
+    if (figure && In(g.Rotation, 0, kFigures[g.CurType].orientationCount - 1)) {
+        for (int offset : kFigures[g.CurType].orientations[g.Rotation]) {
+            const int n = g.Pivot + offset;
+            if (!In(n, 1, 200) || g.CellState(n) != kFalling || g.CellColor(n) != g.CurColor)
+                fail("type ", g.CurType, "/", g.Rotation, " at ", g.Pivot, " lacks cell ", n);
+        }
+    } else if (figure) {
+        fail("type ", g.CurType, " has no orientation ", g.Rotation);
+    }
+    // The timer and the marks.
+    if (w.interval % 50 != 0 || !In(w.interval, 50, 1000)) fail("interval ", w.interval);
+    if (g.GameOver == 1 && w.timerOn) fail("the timer runs after the game is over");
+    for (const MenuEntry& e : kMenuTree) {
+        if (e.item != MenuItem::None && w.Checked(e.item) != (WantedMark(g, w, e.item) == 1))
+            fail("the mark of ", e.name);
+    }
+    // The screen. The box shows the waiting figure, or nothing after a game over; from a new
+    // game to its first figure it may show either.
+    const int s = g.CellSize, empty = 7 + g.BackMode;
+    for (int k = 1; k <= kDisplayCells; ++k) {
+        const bool box = k > kBoardCells;
+        const int i = box ? (k - 201) % 4 : (k - 1) % 10, j = box ? (k - 201) / 4 : (k - 1) / 10;
+        const CellBounds at{box ? 10 + s * (10 + i) : 5 + s * i, 5 + s * j, s, s};
+        if (!w.visible[k] || w.bounds[k] != at) fail("display cell ", k, " is misplaced");
+        if (!box && w.picture[k] != (g.CellColor(k) != 0 ? g.CellColor(k) : empty))
+            fail("cell ", k, " shows picture ", w.picture[k]);
+    }
+    const auto boxShows = [&](bool next) {
+        for (int k = 201; k <= kDisplayCells; ++k) {
+            const auto& cells = kFigures[next ? g.NextType : 0].boxCells;
+            const bool on = next && std::ranges::find(cells, k) != cells.end();
+            if (w.picture[k] != (on ? g.NextColor : empty)) return false;
         }
         return true;
     };
-    const bool boardEmpty = std::ranges::all_of(g.CellState, [](Integer s) { return s == 0; });
     const bool waiting = g.GameOver == 0 && g.NextType != 0;
-    if (waiting && g.CurType == 0 && boardEmpty) {
-        if (!boxShows(false) && !boxShows(true)) r.Fail("the box before the first figure");
-    } else if (!boxShows(waiting)) {
-        r.Fail("the box does not show ", waiting ? "the waiting figure" : "the background");
-    }
-    // Every cell is a visible square of the chosen size; the board and the box are grids.
-    const CellBounds first = w.bounds[1], box = w.bounds[kBoxFirst];
-    for (int k = 1; k <= kDisplayCells; ++k) {
-        const bool inBox = k >= kBoxFirst;
-        const int i = inBox ? (k - kBoxFirst) % 4 : (k - 1) % kBoardColumns;
-        const int j = inBox ? (k - kBoxFirst) / 4 : (k - 1) / kBoardColumns;
-        const CellBounds origin = inBox ? box : first;
-        const CellBounds wanted{origin.left + i * g.CellSize, origin.top + j * g.CellSize,
-                                g.CellSize, g.CellSize};
-        if (!w.visible[k] || w.bounds[k] != wanted) r.Fail("display cell ", k, " misplaced");
-    }
-    if (box.left < first.left + kBoardColumns * g.CellSize || box.top != first.top)
-        r.Fail("the box overlaps the board");
-    const std::string caption = g.Score == 0 ? "" : "Счет: " + std::to_string(g.Score);
-    if (w.caption != caption) r.Fail("the label reads '", w.caption, "' at score ", g.Score);
-    if (w.labelColor != (g.Score == kScoreCap ? kDarkRed : kBlack))
-        r.Fail("the label colour ", w.labelColor, " at score ", g.Score);
+    const bool fresh = waiting && g.CurType == 0 && std::ranges::count(g.CellState, 0) == 200;
+    if (!boxShows(waiting) && !(fresh && boxShows(false))) fail("the box is wrong");
+    if (w.label != std::pair{10 + 10 * s, 20 * s - 8}) fail("the label is misplaced");
+    if (w.caption != (g.Score == 0 ? "" : "Счет: " + std::to_string(g.Score)) ||
+        w.labelColor != (g.Score == 32000 ? 0x800000u : 0u))
+        fail("the label reads '", w.caption, "' in ", w.labelColor, " at score ", g.Score);
+    return out.str();
 }
 
 }  // namespace invariants_detail
 
 inline std::string BrokenInvariant(const GameState& game, const FakeWindow& window) {
-    invariants_detail::Report report;
-    invariants_detail::CheckBoard(game, report);
-    invariants_detail::CheckRecord(game, report);
-    invariants_detail::CheckTimerAndMarks(game, window, report);
-    invariants_detail::CheckScreen(game, window, report);
-    return report.Text();
+    return invariants_detail::Check(game, window);
 }
 
 }  // namespace blokka::testing

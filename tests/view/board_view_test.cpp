@@ -1,121 +1,90 @@
-// The board view: the layout for each cell size, a new game that resets the game in play and
-// nothing else, and background modes that repaint every empty cell at once in every state.
+// The board view: the cell sizes and backgrounds in every state of the game, and a new game that
+// resets the game in play and nothing else.
 
 #include "game_fixture.h"
 
 namespace blokka::testing {
 namespace {
 
-using LayoutTest = GameTest;
-
-TEST_F(LayoutTest, EachSizePlacesBoardBoxAndLabelOnItsGridAndTakesTheOnlyMark) {
-    StartWith(3, 5, 7, 2);
-    const GameState before = game;
-    fake.ClearLog();
-    for (int i = 0; i < 4; ++i) {
-        const auto [s, click] = Handlers("mnuSize").at(i);
-        (game.*click)();
-        for (int n = 1; n <= kDisplayCells; ++n) {
-            const int box = n - kBoxFirst;
-            const CellBounds expected =
-                n <= kBoardCells
-                    ? CellBounds{5 + s * (ColumnOf(n) - 1), 5 + s * (RowOf(n) - 1), s, s}
-                    : CellBounds{10 + s * (10 + box % 4), 5 + s * (box / 4), s, s};
-            EXPECT_EQ(fake.bounds[n], expected) << n << " at size " << s;
-            EXPECT_TRUE(fake.visible[n]) << n;
-        }
-        EXPECT_EQ(fake.log.back(), "label at " + std::to_string(10 * s + 10) + "," +
-                                       std::to_string(20 * s - 8));  // 190,352 at size 18
-        EXPECT_EQ(Marks(fake, "mnuSize"), "mnuSize" + std::to_string(s));
-    }
-    GameState expected = before;  // nothing but the size changes: no repaint, no timer restart
-    expected.CellSize = 30;
-    EXPECT_EQ(State(), expected);
-    EXPECT_TRUE(PaintedCells(fake).empty());
-    EXPECT_EQ(fake.LogCount("timer on"), 0);
-}
-
-// A game well under way, with every setting moved away from its start value.
-class NewGameTest : public GameTest {
+// 0 running, 1 paused, 2 over; a figure in the box and coloured cells on the board.
+class ViewTest : public GameTest, public ::testing::WithParamInterface<int> {
 protected:
     void SetUp() override {
-        StartWith(5, 2, 3, 6);
-        for (auto click :
-             {&Game::mnuMouse_Click, &Game::mnuColor4_Click, &Game::mnuFigures2_Click,
-              &Game::mnuFiguresABC_Click, &Game::mnuESC2_Click, &Game::mnuSpeed500_Click,
-              &Game::mnuSize24_Click, &Game::mnuBackColor2_Click}) {
-            (game.*click)();
-        }
-        game.Img_MouseMove(17);
-        game.Score = 31999;
-        SetBottom(game, {"##########", "##########"});
-        game.DropFigure();
-        fake.Tick(game);  // removes both rows: the label turns dark red
-        fake.Tick(game);
-        game.CellArg = 77;
-        Key(vk::P);
+        Start(4, 6, 7, 2);
+        SetBoard(20, {"..3....5.."});
+        if (GetParam() == 1) Key(80);
+        if (GetParam() == 2) EndTheGame();
     }
 };
 
-TEST_F(NewGameTest, ResetsTheGameInPlayAndKeepsEverythingElse) {
+TEST_P(ViewTest, EachSizeAndBackgroundChangesOnlyWhatItShowsWithTheOnlyMarkOfItsGroup) {
     GameState expected = game;
-    ASSERT_NE(expected.RepeatLeft, expected.RepeatMode);
-    auto marks = fake.marks;
-    const int draws = fake.randomDraws;
-    fake.ClearLog();
-
-    game.mnuNew_Click();
-
-    expected.CellState.Fill(0);
-    expected.CellColor.Fill(0);
-    expected.CellDirty.Fill(0);
-    expected.CurType = expected.CurColor = expected.Rotation = 0;
-    expected.RepeatLeft = expected.RepeatMode;
-    expected.GameOver = expected.MouseCell = expected.Score = 0;
-    EXPECT_EQ(State(), expected);  // Pivot and the next figure stay
-    for (int k = 1; k <= kDisplayCells; ++k) {
-        EXPECT_TRUE(fake.picture[k] == 9 && fake.paints[k] == 1) << k;
+    const bool running = fake.timerOn;
+    for (auto [size, click] : Handlers("mnuSize")) {
+        fake.ForgetPaints();
+        (game.*click)();
+        expected.CellSize = Integer(size);
+        EXPECT_EQ(State(), expected);
+        EXPECT_EQ(std::ranges::count(fake.paints, 0), 209) << "nothing is repainted";
+        EXPECT_TRUE(Holds()) << size;
     }
-    EXPECT_EQ(fake.caption, "");
-    EXPECT_EQ(fake.labelColor, kBlack);
-    EXPECT_TRUE(fake.timerEnabled);
-    EXPECT_EQ(fake.timerInterval, 500);
-    marks[static_cast<int>(MenuItem::mnuPause)] = false;
-    EXPECT_EQ(fake.marks, marks);
-    EXPECT_EQ(fake.randomDraws, draws);
+    // The board's bottom right cell, the box's last cell and the label at size 30.
+    EXPECT_EQ(fake.bounds[200], (CellBounds{275, 575, 30, 30}));
+    EXPECT_EQ(fake.bounds[208], (CellBounds{400, 35, 30, 30}));
+    EXPECT_EQ(fake.label, std::pair(310, 592));
+    for (auto [mode, click] : Handlers("mnuBackColor")) {
+        (game.*click)();
+        expected.BackMode = Byte(mode);
+        EXPECT_EQ(State(), expected);
+        EXPECT_TRUE(Holds()) << mode;
+    }
+    EXPECT_EQ(fake.timerOn, running);
+    EXPECT_EQ(fake.restarts, 1);
 }
 
-class BackgroundTest : public GameTest, public ::testing::WithParamInterface<int> {};
+INSTANTIATE_TEST_SUITE_P(RunningPausedOver, ViewTest, ::testing::Range(0, 3));
 
-TEST_P(BackgroundTest, RepaintsEmptyCellsInEveryStateKeepingColoursTheBoxAndTheTimer) {
-    const int state = GetParam() / 10, mode = GetParam() % 10;  // 0 running, 1 paused, 2 over
-    StartWith(4, 6, 7, 2);
-    SetBottom(game, {"..3....5.."});
-    ShowBoard();
-    if (state == 1) Key(vk::P);
-    if (state == 2) EndTheGame();
-    const std::string box = BoxPicture(game, fake);
-    EXPECT_EQ(box, state == 2 ? "..../...." : "22../.22.");
+// A game well under way, every setting moved from its start value, the score at its cap, paused.
+class NewGameTest : public GameTest {
+protected:
+    void SetUp() override {
+        Start(5, 2, 3, 6);
+        for (auto click :
+             {&Game::mnuMouse_Click, &Game::mnuColor4_Click, &Game::mnuFigures2_Click,
+              &Game::mnuFiguresABC_Click, &Game::mnuESC2_Click, &Game::mnuSpeed500_Click,
+              &Game::mnuSize24_Click, &Game::mnuBackColor2_Click})
+            (game.*click)();
+        game.Img_MouseMove(17);
+        game.Score = 31999;
+        SetBoard(19, {"##########", "##########"});
+        Key(32);
+        fake.Tick();  // removes both rows: the label turns dark red
+        game.CellArg = 77;
+        Key(80);
+    }
+};
+
+TEST_F(NewGameTest,
+       ClearsTheBoardScoreAndPauseRestartsTheTimerAndKeepsTheWaitingFigureAndSettings) {
     GameState expected = game;
-    expected.BackMode = static_cast<Byte>(mode);
-    const bool running = fake.timerEnabled;
-
-    (game.*Handlers("mnuBackColor").at(mode - 1).second)();
-
-    EXPECT_EQ(State(), expected);
-    EXPECT_TRUE(Holds(game, fake));
-    EXPECT_EQ(BoxPicture(game, fake), box);
-    EXPECT_EQ(fake.timerEnabled, running);
-    EXPECT_EQ(Marks(fake, "mnuBackColor"), "mnuBackColor" + std::to_string(mode));
-    const int next = game.NextType;  // after a game over, the figure that did not fit
+    ASSERT_TRUE(expected.RepeatLeft != expected.RepeatMode && fake.labelColor == 0x800000);
+    const auto marks = fake.marks;
+    const std::size_t draws = fake.draws;
+    fake.ForgetPaints();
     game.mnuNew_Click();
-    for (int k = 1; k <= kDisplayCells; ++k) EXPECT_EQ(fake.picture[k], 7 + mode) << k;
-    fake.Tick(game);
-    EXPECT_EQ(game.CurType, next);
+    expected.CellState.Fill(0), expected.CellColor.Fill(0);
+    expected.CurType = expected.CurColor = expected.Rotation = expected.Score = 0;
+    expected.RepeatLeft = expected.RepeatMode;
+    expected.MouseCell = 0;
+    EXPECT_EQ(State(), expected);
+    EXPECT_EQ(std::ranges::count(fake.paints, 1), 208);
+    EXPECT_EQ(std::ranges::count(fake.picture, 9), 208);
+    EXPECT_TRUE(fake.timerOn && fake.restarts == 3 && fake.draws == draws);
+    EXPECT_TRUE(Holds());
+    EXPECT_TRUE(marks[int(MenuItem::mnuPause)] && !fake.marks[int(MenuItem::mnuPause)]);
+    fake.Tick();  // the waiting figure comes first
+    EXPECT_TRUE(game.CurType == expected.NextType && game.CurColor == expected.NextColor);
 }
-
-INSTANTIATE_TEST_SUITE_P(StatesTimesTenPlusModes, BackgroundTest,
-                         ::testing::Values(2, 1, 3, 12, 11, 22, 21));
 
 }  // namespace
 }  // namespace blokka::testing
