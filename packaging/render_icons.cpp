@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's own icon as PNG files for the desktop's icon theme, so that launchers
 // show the very pictures the window carries.
 //
