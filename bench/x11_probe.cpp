@@ -1,5 +1,5 @@
-// Watches the screen of an X server the way a player's eye would: it grabs the whole screen
-// about once a millisecond through shared memory and looks for the program's pixels.
+// Watches the screen of an X server the way a player's eye would: it grabs the screen about once
+// a millisecond through shared memory and looks for the program's pixels.
 //
 //   x11_probe startup RRGGBB PROGRAM [ARGS...]
 //     Starts PROGRAM, waits for its first frame (the first grab of the window's area in which
@@ -18,21 +18,9 @@
 //     over and F2 starts a new one. Prints the new games, the share of the time the game ran
 //     and the picture changes a second while it ran, which are its ticks a second.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XShm.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 #include <dirent.h>
-#include <signal.h>
-#include <sys/ipc.h>
-#include <sys/shm.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,80 +28,21 @@
 #include <string>
 #include <vector>
 
+#include "x11_client.h"
+
 namespace {
 
+using namespace blokka::x11;
+
 double NowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+    return std::chrono::duration<double, std::milli>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void SleepMs(double ms) {
-    timespec ts{};
-    ts.tv_sec = static_cast<time_t>(ms / 1e3);
-    ts.tv_nsec = static_cast<long>((ms - static_cast<double>(ts.tv_sec) * 1e3) * 1e6);
-    nanosleep(&ts, nullptr);
+    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms));
 }
-
-// The whole root window, grabbed into one shared-memory image that is reused for every grab.
-class ScreenGrabber {
-public:
-    // The whole screen, or its top left `width` by `height` pixels.
-    explicit ScreenGrabber(Display* display, int width = 0, int height = 0) : display_(display) {
-        const int screen = DefaultScreen(display);
-        root_ = RootWindow(display, screen);
-        width = width > 0 ? std::min(width, DisplayWidth(display, screen))
-                          : DisplayWidth(display, screen);
-        height = height > 0 ? std::min(height, DisplayHeight(display, screen))
-                            : DisplayHeight(display, screen);
-        image_ =
-            XShmCreateImage(display, DefaultVisual(display, screen),
-                            static_cast<unsigned>(DefaultDepth(display, screen)), ZPixmap, nullptr,
-                            &shm_, static_cast<unsigned>(width), static_cast<unsigned>(height));
-        if (image_ == nullptr || image_->bits_per_pixel != 32) {
-            std::fprintf(stderr, "x11_probe: needs a 24-bit screen with shared memory\n");
-            std::exit(2);
-        }
-        shm_.shmid =
-            shmget(IPC_PRIVATE, static_cast<size_t>(image_->bytes_per_line * image_->height),
-                   IPC_CREAT | 0600);
-        shm_.shmaddr = image_->data = static_cast<char*>(shmat(shm_.shmid, nullptr, 0));
-        shm_.readOnly = False;
-        XShmAttach(display, &shm_);
-        XSync(display, False);
-        shmctl(shm_.shmid, IPC_RMID, nullptr);  // freed as soon as both sides detach
-    }
-    ~ScreenGrabber() {
-        XShmDetach(display_, &shm_);
-        shmdt(shm_.shmaddr);
-        image_->data = nullptr;
-        XDestroyImage(image_);
-    }
-    ScreenGrabber(const ScreenGrabber&) = delete;
-    ScreenGrabber& operator=(const ScreenGrabber&) = delete;
-
-    void Grab() { XShmGetImage(display_, root_, image_, 0, 0, AllPlanes); }
-
-    std::size_t PixelCount() const {
-        return static_cast<std::size_t>(image_->width) * static_cast<std::size_t>(image_->height);
-    }
-    const std::uint32_t* Pixels() const {
-        return reinterpret_cast<const std::uint32_t*>(image_->data);
-    }
-
-    std::size_t Count(std::uint32_t rgb) const {
-        const std::uint32_t* pixels = Pixels();
-        return static_cast<std::size_t>(
-            std::count_if(pixels, pixels + PixelCount(),
-                          [rgb](std::uint32_t p) { return (p & 0xffffff) == rgb; }));
-    }
-
-private:
-    Display* display_;
-    Window root_;
-    XImage* image_ = nullptr;
-    XShmSegmentInfo shm_{};
-};
 
 long StatusKb(pid_t pid, const char* field) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -154,21 +83,25 @@ double Median(std::vector<double> values) {
 // Without a window manager every window opens at the top left; this area covers the game's
 // window at every cell size. Grabbing no more than that keeps the probe's own load on the X
 // server, which the measured program waits on, small.
-constexpr int kWindowAreaWidth = 420;
-constexpr int kWindowAreaHeight = 660;
+Rect Screen(const Client& x) {
+    return {0, 0, DisplayWidth(x.display, 0), DisplayHeight(x.display, 0)};
+}
+Rect WindowArea(const Client& x) {
+    return {0, 0, std::min(420, Screen(x).width), std::min(660, Screen(x).height)};
+}
 
-int Startup(Display* display, std::uint32_t rgb, char** program) {
-    ScreenGrabber grabber(display, kWindowAreaWidth, kWindowAreaHeight);
-    grabber.Grab();
-    const std::size_t before = grabber.Count(rgb);
+std::size_t Count(const Grab& grab, std::uint32_t rgb) {
+    return std::size_t(std::count_if(grab.begin(), grab.end(),
+                                     [rgb](std::uint32_t p) { return (p & 0xffffff) == rgb; }));
+}
+
+int Startup(Client& x, std::uint32_t rgb, const Strings& program) {
+    Grab grabber(x.display, WindowArea(x));
+    grabber.Take();
+    const std::size_t before = Count(grabber, rgb);
 
     const double start = NowMs();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execvp(program[0], program);
-        std::perror("x11_probe: exec");
-        _exit(127);
-    }
+    Process child(program);
 
     // Time and pixel count of every grab until the window has stood still for a while.
     struct Frame {
@@ -182,18 +115,17 @@ int Startup(Display* display, std::uint32_t rgb, char** program) {
     constexpr double kSettleMs = 1000;
     constexpr double kGiveUpMs = 15000;
     for (double next = start;; next += 1.0) {
-        grabber.Grab();
+        grabber.Take();
         const double now = NowMs();
-        const std::size_t count = grabber.Count(rgb);
+        const std::size_t count = Count(grabber, rgb);
         const std::size_t shown = count > before ? count - before : 0;
         const bool changed = frames.empty() || frames.back().count != shown;
-        frames.push_back({now - start, shown, changed ? CpuMs(pid) : -1});
+        frames.push_back({now - start, shown, changed ? CpuMs(child.pid) : -1});
         if (shown > 0 && firstSeen < 0) firstSeen = now;
         if (firstSeen >= 0 && now - firstSeen > kSettleMs) break;
         // A program that ends before it shows anything (Blokka does when it finds another
         // instance of itself running) has no first frame.
-        int status = 0;
-        if (firstSeen < 0 && waitpid(pid, &status, WNOHANG) == pid) {
+        if (firstSeen < 0 && !child.Running()) {
             std::printf("first_frame_ms=none exited=1\n");
             return 3;
         }
@@ -212,58 +144,41 @@ int Startup(Display* display, std::uint32_t rgb, char** program) {
             last = f.count;
         }
     }
-    double firstFrame = -1;
-    double cpuAtFirstFrame = -1;
-    for (const Frame& f : frames) {
-        if (most > 0 && f.count * 10 >= most * 9) {
-            firstFrame = f.ms;
-            cpuAtFirstFrame = f.cpuMs;
-            break;
-        }
-    }
-    const long rss = StatusKb(pid, "VmRSS");
-    const long hwm = StatusKb(pid, "VmHWM");
+    const auto first = std::find_if(frames.begin(), frames.end(), [&](const Frame& f) {
+        return most > 0 && f.count * 10 >= most * 9;
+    });
+    const long rss = StatusKb(child.pid, "VmRSS");
+    const long hwm = StatusKb(child.pid, "VmHWM");
+    child.Kill();  // the next run may start only once this instance is gone
 
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);  // the next run may start only once this instance is gone
-
-    if (firstFrame < 0) {
+    if (first == frames.end()) {
         std::printf("first_frame_ms=none rss_kb=%ld hwm_kb=%ld\n", rss, hwm);
         return 1;
     }
-    std::printf("first_frame_ms=%.1f cpu_ms=%.1f rss_kb=%ld hwm_kb=%ld pixels=%zu\n", firstFrame,
-                cpuAtFirstFrame, rss, hwm, most);
+    std::printf("first_frame_ms=%.1f cpu_ms=%.1f rss_kb=%ld hwm_kb=%ld pixels=%zu\n", first->ms,
+                first->cpuMs, rss, hwm, most);
     return 0;
 }
 
-int Keys(Display* display, int count) {
-    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
-        std::fprintf(stderr, "x11_probe: the X server lacks XTest\n");
-        return 2;
-    }
-    ScreenGrabber grabber(display);
-    std::vector<std::uint32_t> before(grabber.PixelCount());
-    const KeyCode keys[2] = {XKeysymToKeycode(display, XK_Left),
-                             XKeysymToKeycode(display, XK_Right)};
-
+int Keys(Client& x, int count) {
+    Grab grabber(x.display, Screen(x));
+    std::vector<std::uint32_t> before(grabber.begin(), grabber.end());
     std::vector<double> latencies;
     int unchanged = 0;
     constexpr double kGiveUpMs = 250;
     for (int i = 0; i < count; ++i) {
-        grabber.Grab();
-        std::copy(grabber.Pixels(), grabber.Pixels() + grabber.PixelCount(), before.begin());
+        grabber.Take();
+        std::copy(grabber.begin(), grabber.end(), before.begin());
 
         const double start = NowMs();
-        XTestFakeKeyEvent(display, keys[i % 2], True, CurrentTime);
-        XTestFakeKeyEvent(display, keys[i % 2], False, CurrentTime);
-        XFlush(display);
+        const char* key = i % 2 == 0 ? "Left" : "Right";
+        x.Key(key, true);
+        x.Key(key, false);
         double seen = -1;
         while (NowMs() - start < kGiveUpMs) {
             SleepMs(0.5);
-            grabber.Grab();
-            if (!std::equal(before.begin(), before.end(), grabber.Pixels())) {
+            grabber.Take();
+            if (!std::equal(before.begin(), before.end(), grabber.begin())) {
                 seen = NowMs() - start;
                 break;
             }
@@ -287,10 +202,8 @@ int Keys(Display* display, int count) {
     return latencies.empty() ? 1 : 0;
 }
 
-int KeepPlaying(Display* display, double seconds) {
-    ScreenGrabber grabber(display, kWindowAreaWidth, kWindowAreaHeight);
-    std::vector<std::uint32_t> last(grabber.PixelCount());
-    const KeyCode newGame = XKeysymToKeycode(display, XK_F2);
+int KeepPlaying(Client& x, double seconds) {
+    Grab grabber(x.display, WindowArea(x));
     constexpr double kGrabMs = 20;         // under half the shortest tick of 50 ms
     constexpr double kStandstillMs = 200;  // four ticks of the fastest speed without a change
 
@@ -299,21 +212,19 @@ int KeepPlaying(Display* display, double seconds) {
     double stillMs = 0;  // time the game stood over, up to each F2
     int newGames = 0;
     long changes = 0;
-    grabber.Grab();
-    std::copy(grabber.Pixels(), grabber.Pixels() + grabber.PixelCount(), last.begin());
+    grabber.Take();
+    std::vector<std::uint32_t> last(grabber.begin(), grabber.end());
     for (double next = start + kGrabMs; next - start < seconds * 1e3; next += kGrabMs) {
         const double wait = next - NowMs();
         if (wait > 0) SleepMs(wait);
-        grabber.Grab();
+        grabber.Take();
         const double now = NowMs();
-        if (!std::equal(last.begin(), last.end(), grabber.Pixels())) {
-            std::copy(grabber.Pixels(), grabber.Pixels() + grabber.PixelCount(), last.begin());
+        if (!std::equal(last.begin(), last.end(), grabber.begin())) {
+            std::copy(grabber.begin(), grabber.end(), last.begin());
             lastChange = now;
             ++changes;
         } else if (now - lastChange >= kStandstillMs) {
-            XTestFakeKeyEvent(display, newGame, True, CurrentTime);
-            XTestFakeKeyEvent(display, newGame, False, CurrentTime);
-            XFlush(display);
+            x.Keys({"F2"});
             ++newGames;
             stillMs += now - lastChange;
             lastChange = now;
@@ -329,26 +240,24 @@ int KeepPlaying(Display* display, double seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr || !XShmQueryExtension(display)) {
-        std::fprintf(stderr, "x11_probe: no X display with shared memory\n");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    try {
+        Client x;
+        if (mode == "startup" && argc > 3) {
+            return Startup(x, std::uint32_t(std::strtoul(argv[2], nullptr, 16)),
+                           {argv + 3, argv + argc});
+        } else if (mode == "keys" && argc > 2) {
+            return Keys(x, std::atoi(argv[2]));
+        } else if (mode == "keep-playing" && argc > 2) {
+            return KeepPlaying(x, std::atof(argv[2]));
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "x11_probe: %s\n", e.what());
         return 2;
     }
-    int result = 2;
-    const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "startup" && argc > 3) {
-        result = Startup(display, static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 16)),
-                         argv + 3);
-    } else if (mode == "keys" && argc > 2) {
-        result = Keys(display, std::atoi(argv[2]));
-    } else if (mode == "keep-playing" && argc > 2) {
-        result = KeepPlaying(display, std::atof(argv[2]));
-    } else {
-        std::fprintf(stderr,
-                     "usage: x11_probe startup RRGGBB PROGRAM [ARGS...]\n"
-                     "       x11_probe keys COUNT\n"
-                     "       x11_probe keep-playing SECONDS\n");
-    }
-    XCloseDisplay(display);
-    return result;
+    std::fprintf(stderr,
+                 "usage: x11_probe startup RRGGBB PROGRAM [ARGS...]\n"
+                 "       x11_probe keys COUNT\n"
+                 "       x11_probe keep-playing SECONDS\n");
+    return 2;
 }

@@ -31,9 +31,7 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     game.mnuFiguresABC_Click();  // the first figure comes at random even so, the next in turn
     fake.Script({7, 1, 2});
     fake.Tick();
-    EXPECT_EQ(game.CurType, 7);
-    EXPECT_EQ(game.NextType, 1);
-    EXPECT_TRUE(Holds());
+    EXPECT_TRUE(game.CurType == 7 && game.NextType == 1 && Holds());
 }
 
 using TickTest = GameTest;
@@ -48,9 +46,7 @@ TEST_F(TickTest, ALandingTickFixesRemovesTheFullRowsScoresAndThenBringsTheNextFi
     EXPECT_EQ(Board(1, 6), Rows({"....oo....", "....oo....", "..........", "..........",
                                  "..........", "....#....."}));
     EXPECT_EQ(Board(20, 20), Rows{"..3......."});
-    EXPECT_EQ(game.Score, 4);
-    EXPECT_EQ(game.Rotation, 0);
-    EXPECT_TRUE(Holds());
+    EXPECT_TRUE(game.Score == 4 && game.Rotation == 0 && Holds());
 }
 
 TEST_F(TickTest, AFigureThatComesToRestIsFixedOnlyOnTheNextTickAndFallsOnIfMovedOffTheLedge) {
@@ -64,49 +60,49 @@ TEST_F(TickTest, AFigureThatComesToRestIsFixedOnlyOnTheNextTickAndFallsOnIfMoved
     EXPECT_EQ(Board(19, 20), Rows({".oo.......", ".oo#######"}));
     fake.Tick();
     EXPECT_EQ(Board(19, 20), Rows({".33.......", ".33#######"}));
-    EXPECT_EQ(game.CurType, 1);
-    EXPECT_TRUE(Holds());
+    EXPECT_TRUE(game.CurType == 1 && Holds());
 }
 
+// The rows from `first` down, each before the removal and after it.
 struct RowsCase {
-    Rows before, after;
+    int first;
+    Rows rows;
     int score;
 };
 
 class RowsTest : public GameTest, public ::testing::WithParamInterface<RowsCase> {};
 
 TEST_P(RowsTest, FullRowsGoAndTheRowsAboveMoveDownWithTheirColours) {
+    const auto [first, rows, score] = GetParam();
+    Rows before, after;
+    for (const std::string& row : rows)
+        before.push_back(row.substr(0, 10)), after.push_back(row.substr(11));
     game.Form_Load();
-    const RowsCase& c = GetParam();
-    const int first = 21 - int(c.before.size());
-    SetBoard(first, c.before);
+    SetBoard(first, before);
     game.RemoveFullRows();
     game.DrawDirtyCells();
-    EXPECT_EQ(Board(first, 20), c.after);
-    EXPECT_EQ(game.Score, c.score);
+    EXPECT_EQ(Board(first, first + int(rows.size()) - 1), after);
+    EXPECT_EQ(game.Score, score);
     EXPECT_TRUE(Holds());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boards, RowsTest,
-    ::testing::Values(RowsCase{{".........6", "#########6", "3.4......6", "#########6"},
-                               {"..........", "..........", ".........6", "3.4......6"},
-                               2},
-                      RowsCase{
-                          {"..5.......", "##########", "##########", "##########", "##########"},
-                          {"..........", "..........", "..........", "..........", "..5......."},
-                          4},
-                      RowsCase{{"#####.....", ".....#####", "#########."},
-                               {"#####.....", ".....#####", "#########."},
-                               0}));
-
-TEST_F(RowsTest, TheTopRowFallsIntoARemovedSecondRow) {
-    game.Form_Load();
-    SetBoard(1, {"7.........", "##########"});
-    game.RemoveFullRows();
-    game.DrawDirtyCells();
-    EXPECT_EQ(Board(1, 2), Rows({"..........", "7........."}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::Values(
+    RowsCase{17, {".........6 ..........",
+                  "#########6 ..........",
+                  "3.4......6 .........6",
+                  "#########6 3.4......6"}, 2},
+    RowsCase{16, {"..5....... ..........",
+                  "########## ..........",
+                  "########## ..........",
+                  "########## ..........",
+                  "########## ..5......."}, 4},
+    RowsCase{18, {"#####..... #####.....",
+                  ".....##### .....#####",
+                  "#########. #########."}, 0},
+    RowsCase{1, {"7......... ..........",
+                 "########## 7........."}, 1}));
+// clang-format on
 
 TEST_F(RowsTest, TheScoreStopsAt32000WhereTheLabelTurnsDarkRed) {
     game.Form_Load();

@@ -1,13 +1,11 @@
-// The end-to-end tests run in a network namespace of their own where the system allows it. The
-// game allows one instance per user through an abstract socket, and such sockets belong to a
-// network namespace: so a game the developer is playing, or another test run, neither stops the
-// program under test nor is stopped by it.
+// The game allows one instance per user through an abstract socket, which belongs to a network
+// namespace: in one of its own the program under test meets no other copy of the game.
 #include <gtest/gtest.h>
 #include <sched.h>
 
 int main(int argc, char** argv) {
-    // Without the right to a namespace the tests still run, sharing the user's instance.
-    (void)unshare(CLONE_NEWNET);
+    // Where the build found namespaces allowed it lets the X tests run side by side.
+    if (unshare(CLONE_NEWNET) != 0 && BLOKKA_SIDE_BY_SIDE) return std::puts("no namespace"), 1;
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,216 +1,144 @@
-// The real program under abuse: hard kills and simultaneous starts, keys held at the fastest
-// auto-repeat, and storms of random input at every cell size. Afterwards it must still run and
-// every display cell must show one of the stock pictures exactly.
-//
-// BLOKKA_FAULT_SCALE=long repeats each abuse far longer (`make faults`); BLOKKA_FAULT_SEED
-// replays a storm.
-
+// The real program under hard kills, simultaneous starts, keys held at the fastest auto-repeat
+// and storms of random real input, and in a session under valgrind's memcheck.
+// BLOKKA_FAULT_SCALE=long abuses far longer (`make faults`), BLOKKA_FAULT_SEED replays a storm.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <cstring>
+#include <fstream>
+#include <random>
+#include <ranges>
 
-#include "blokka_driver.h"
-#include "storm_input.h"
-#include "view/stock_pictures.h"
+// Qt before Xlib, whose macros take some of Qt's names.
 #include "window/stock_image.h"
+
+#include "blokka_session.h"
 
 namespace blokka::e2e {
 namespace {
 
-bool LongRun() {
-    const char* scale = std::getenv("BLOKKA_FAULT_SCALE");
-    return scale != nullptr && std::strcmp(scale, "long") == 0;
-}
-int Repetitions() { return LongRun() ? 200 : 20; }
-std::chrono::seconds StormLength() { return LongRun() ? 60s : 3s; }
+const char* const kScale = std::getenv("BLOKKA_FAULT_SCALE");
+const bool kLong = kScale != nullptr && std::string_view(kScale) == "long";
 
-// The display cells fully or partly inside the client area, as the game lays them out for
-// cell size `s`, each with the stock pictures as the canvas draws them at that size.
-class Screen {
-public:
-    explicit Screen(int s) : size_(s) {
-        for (int picture = 1; picture <= kStockPictures; ++picture) {
-            pictures_[size_t(picture - 1)] =
-                stockImage(picture)
-                    .scaled(s, s, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                    .convertToFormat(QImage::Format_RGB32);
-        }
-    }
-
-    // The cells that show no stock picture exactly, listed for a failure message.
-    std::string Torn(const Image& client) const {
-        std::string torn;
-        for (int n = 1; n <= 208; ++n) {
-            const Point at =
-                n <= 200 ? Point{size_ * ((n - 1) % 10) + 5, size_ * ((n - 1) / 10) + 5}
-                         : Point{size_ * ((n - 201) % 4 + 10) + 10, size_ * ((n - 201) / 4) + 5};
-            const int width = std::min(size_, client.width - at.x);
-            const int height = std::min(size_, client.height - at.y);
-            if (width <= 0 || height <= 0) continue;
-            const bool stock = std::ranges::any_of(pictures_, [&](const QImage& picture) {
-                for (int y = 0; y < height; ++y)
-                    for (int x = 0; x < width; ++x)
-                        if ((picture.pixel(x, y) & 0xffffff) != client.At(at.x + x, at.y + y))
-                            return false;
-                return true;
-            });
-            if (!stock) torn.append(" ").append(std::to_string(n));
-        }
-        return torn;
-    }
-
-private:
-    int size_;
-    std::array<QImage, kStockPictures> pictures_;
-};
-
-// Pauses the game through its menu (the storm leaves it paused or not), then expects the
-// program alive and, once the picture settles, every cell whole.
-void ExpectAliveAndWhole(XSession& x, Blokka& game, int size, const std::string& context) {
-    ASSERT_TRUE(game.process().Running()) << context << ": the program ended";
-    game.CloseMenus();
-    const PopupMenu menu = game.Open(kGame);  // "Заново", "Пауза"
-    if (menu.CheckedItems() == std::vector{1}) {
-        game.CloseMenus();
-    } else {
-        x.Click(menu.Centre(1), 1);
-        WaitUntil([&] { return x.Mapped(true).empty(); });
-        game.ParkPointer();
-    }
-    const Screen screen(size);
-    std::string torn;
-    // A paint may still be on its way: the cells must come right, not be right at once.
-    const bool whole = WaitUntil([&] {
-        torn = screen.Torn(x.Grab(game.client()));
-        return torn.empty();
-    });
-    EXPECT_TRUE(whole) << context << ": cells without a whole stock picture:" << torn;
-    EXPECT_TRUE(game.process().Running()) << context << ": the program ended";
-}
-
-TEST(Faults, AStartRightAfterAHardKillShowsItsWindowEveryTime) {
-    XSession x;
-    std::optional<Blokka> game(std::in_place, x);
-    for (int i = 0; i < Repetitions(); ++i) {
-        game->process().Kill();
-        x.TakeMapCount();
-        game.emplace(x);
-        int maps = 0;
-        ASSERT_TRUE(WaitUntil([&] {
-            maps += x.TakeMapCount();
-            return maps == 1 && x.Mapped(false, kTitle).size() == 1;
-        })) << "start "
-            << i << " after a kill showed " << maps << " windows";
-        ASSERT_TRUE(game->process().Running()) << i;
-    }
-}
-
-TEST(Faults, OfTwoStartsAtTheSameMomentExactlyOneRunsWithOneWindowEveryTime) {
-    XSession x;
-    for (int i = 0; i < Repetitions(); ++i) {
-        x.TakeMapCount();
+TEST(Faults, OfTwoStartsRightAfterAHardKillExactlyOneRunsWithOneWindowEveryTime) {
+    Client x(true);
+    for (int i = 0, maps = 0; i < (kLong ? 200 : 20); ++i, maps = 0) {  // survivors die by SIGKILL
         Process one({BinaryUnderTest()}), other({BinaryUnderTest()});
         ASSERT_TRUE(WaitUntil([&] { return !one.Running() || !other.Running(); })) << i;
-        int maps = 0;
-        EXPECT_TRUE(WaitUntil([&] {
-            maps += x.TakeMapCount();
-            return maps >= 1 && x.Mapped(false, kTitle).size() == 1;
-        })) << i;
-        maps += x.TakeMapCount();
-        EXPECT_EQ(maps, 1) << i;
-        ASSERT_NE(one.Running(), other.Running()) << i << ": none stayed";
-        Process& ended = one.Running() ? other : one;
-        EXPECT_EQ(ended.ExitCode(), 0) << i << ": the second start did not end cleanly";
-        (one.Running() ? one : other).Kill();
-        ASSERT_TRUE(WaitUntil([&] { return x.Mapped(false, kTitle).empty(); })) << i;
+        EXPECT_TRUE(WaitUntil([&] { return (maps += int(x.TakeMapped().size())) > 0; })) << i;
+        EXPECT_EQ(maps + x.TakeMapped().size(), 1u) << i;
+        ASSERT_NE(one.Running(), other.Running()) << i;
+        EXPECT_EQ((one.Running() ? other : one).ExitCode(), 0) << i;
     }
 }
 
-TEST(Faults, KeysHeldAtTheFastestAutoRepeatAtSpeed20LeaveTheGameRunningAndWhole) {
-    XSession x;
-    Blokka game(x);
-    // Two seconds held at 250 Hz: some five hundred repeats of the key. Only while a key is
-    // held: at that rate the driver's own short key presses (Escape closing a menu) would repeat.
-    auto hold = [&](const std::string& key) {
-        ASSERT_TRUE(x.SetAutoRepeat(10, 4)) << "the X server refused a 250 Hz auto-repeat";
-        x.Xdotool({"keydown", key, "sleep", "2", "keyup", key});
-        x.SetAutoRepeat(660, 40);  // the server's default
+// Once the game is paused, whatever state the abuse left it in, every display cell in the client
+// area must show a stock picture as the canvas scales it for cell size `s`, if not at once.
+void ExpectAliveAndWhole(Blokka& game, int s) {
+    ASSERT_TRUE(game.process.Running());
+    game.x.Keys({"Down", "p"});  // a move key resumes a paused game, and P pauses a running one
+    std::string torn;
+    auto whole = [&] {
+        game.screen->Take();
+        const QImage screen = QImage(reinterpret_cast<const uchar*>(game.screen->begin()), kWidth,
+                                     game.frame.height, QImage::Format_RGB32)
+                                  .copy(0, game.frame.height - kHeight, kWidth, kHeight)
+                                  .convertToFormat(QImage::Format_RGB888);
+        torn.clear();
+        for (int n = 0; n < 208; ++n) {
+            const QPoint at = n < 200 ? QPoint(5 + s * (n % 10), 5 + s * (n / 10))
+                                      : QPoint(10 + s * (10 + n % 4), 5 + s * (n / 4 - 50));
+            const QRect cell = QRect(at, QSize(s, s)) & screen.rect();
+            // Scaled as by default: to the size given, by nearest neighbour.
+            auto shows = [&](int i) {
+                return stockImage(i).scaled(s, s).copy(cell.translated(-at)) == screen.copy(cell);
+            };
+            if (!cell.isEmpty() && std::ranges::none_of(std::views::iota(1, 11), shows))
+                torn.append(" ").append(std::to_string(n + 1));
+        }
+        return torn.empty();
     };
-    auto speedMark = [&] {
-        const PopupMenu speeds = game.Open(kOptions, {2});  // "[PAGE UP] [+]", "20", ... "1"
-        game.CloseMenus();
-        return speeds.CheckedItems();
-    };
-    // One press moves the mark one step from 14: repeats must carry it to either end.
-    hold("Next");
-    ASSERT_EQ(speedMark(), std::vector{20}) << "holding Page Down did not repeat to speed 1";
-    hold("Prior");
-    ASSERT_EQ(speedMark(), std::vector{1}) << "holding Page Up did not repeat to speed 20";
-
-    for (const char* key : {"Left", "Right", "Up", "Down", "F2", "space", "minus", "plus", "p"}) {
-        hold(key);
-        ASSERT_TRUE(game.process().Running()) << "after holding " << key;
-    }
-    ExpectAliveAndWhole(x, game, kCell, "after the held keys");
+    EXPECT_TRUE(WaitUntil(whole)) << "size " << s << ", cells without a stock picture:" << torn;
+    EXPECT_TRUE(game.process.Running());
 }
 
-// Menu choices that end nothing: new game, pause, speeds, backgrounds, colours, the order of
-// figures and mouse steering.
-std::vector<std::pair<Menu, std::vector<int>>> StormMenuChoices() {
-    std::vector<std::pair<Menu, std::vector<int>>> choices = {
-        {kGame, {0}}, {kGame, {1}}, {kOptions, {6}}};
-    // "Скорость" without its two hints, "Цвет фона", "Цвета", "Появление": item, first, end.
-    constexpr std::array<std::array<int, 3>, 4> kSubmenus = {
-        {{2, 1, 21}, {3, 0, 3}, {4, 0, 9}, {5, 0, 4}}};
-    for (const auto& [item, first, end] : kSubmenus) {
-        for (int k = first; k < end; ++k) choices.push_back({kOptions, {item, k}});
+TEST(Faults, KeysHeldAtTheFastestAutoRepeatLeaveTheGameRunningAndWhole) {
+    Blokka game;
+    ASSERT_TRUE(WaitUntil([&] { return game.Cells().find('#') < 20; }));  // a figure came
+    for (const std::string key : {"Down", "Left", "Right", "Up", "space", "F2", "Prior", "Next",
+                                  "minus", "KP_Add", "p", "Escape"}) {
+        // Repeats after 10 ms every 4 ms only while a key is held, or short presses would too.
+        XkbSetAutoRepeatRate(game.x.display, XkbUseCoreKbd, 10, 4);
+        game.x.Key(key, true);
+        std::this_thread::sleep_for(kLong ? 2s : 300ms);
+        game.x.Key(key, false);
+        XkbSetAutoRepeatRate(game.x.display, XkbUseCoreKbd, 660, 40);  // the server's default
+        ASSERT_TRUE(game.process.Running()) << "after holding " << key;
+        // A press is one row, and the ticks would take six seconds to the floor.
+        auto floor = [&] { return game.Cells().substr(190, 10) != ".........."; };
+        ASSERT_TRUE(key != "Down" || WaitUntil(floor, 2s)) << "holding Down did not repeat";
     }
-    return choices;
+    ExpectAliveAndWhole(game, 18);
 }
 
-TEST(Faults, AStormOfRandomKeysClicksAndMenuChoicesAtEveryCellSizeLeavesTheGameWhole) {
-    const char* chosen = std::getenv("BLOKKA_FAULT_SEED");
-    const unsigned seed = chosen != nullptr ? unsigned(std::stoul(chosen)) : std::random_device{}();
+// A random real input: a key from the whole keyboard, a pointer move (half with a click) over
+// the board, the box, the margin or the desktop, or now and then a menu choice that ends nothing:
+// new game, pause, mouse steering, an item of "Скорость", "Цвет фона", "Цвета", "Появление".
+void RandomInput(Blokka& game, std::mt19937& random) {
+    auto pick = [&](int below) { return std::uniform_int_distribution(0, below - 1)(random); };
+    if (const int kind = pick(150); kind == 0) {
+        game.Choose(pick(3) == 0   ? MenuKeys(0, pick(2))
+                    : pick(4) == 0 ? MenuKeys(1, 6)
+                                   : MenuKeys(1, 2 + pick(4), pick(21)));
+    } else if (const auto code = unsigned(8 + pick(248)); kind < 100) {
+        game.x.Key(code, true), game.x.Key(code, false);
+    } else {  // the pointer anywhere from the client area's top left to the desktop beside it
+        game.x.Click(game.client.x + pick(kWidth + 400), game.client.y + pick(600),
+                     unsigned(std::max(0, pick(6) - 2)));
+    }
+}
+
+TEST(Faults, AStormOfRandomRealInputAtEveryCellSizeLeavesTheGameWhole) {
+    const char* const chosen = std::getenv("BLOKKA_FAULT_SEED");
+    const unsigned seed = chosen ? unsigned(std::stoul(chosen)) : std::random_device{}();
     SCOPED_TRACE("BLOKKA_FAULT_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
-    auto pick = [&](int below) { return Pick(random, below); };
-    const auto menuChoices = StormMenuChoices();
-
-    XSession x;
-    Blokka game(x);
-    const Rect client = game.client();
-    for (int size : {12, 18, 24, 30}) {
-        game.Choose(kOptions, {0, size / 6 - 2});  // "Размер": 12, 18, 24, 30
-        const std::string context = "cell size " + std::to_string(size);
-        // The pointer roams the board, the next-figure box, the window's margin and the
-        // desktop, never the menu bar: menus open only through the menu reader.
-        auto somewhere = [&]() -> Point {
-            switch (pick(4)) {
-                case 0:
-                    return {client.x + 5 + pick(10 * size), client.y + 5 + pick(20 * size)};
-                case 1:
-                    return {client.x + 10 + 10 * size + pick(4 * size),
-                            client.y + 5 + pick(2 * size)};
-                case 2:
-                    return {client.x + pick(client.width), client.y + pick(client.height)};
-                default:
-                    return {client.x + client.width + pick(400), client.y + pick(600)};
-            }
-        };
-        const auto end = std::chrono::steady_clock::now() + StormLength();
-        while (std::chrono::steady_clock::now() < end) {
-            x.Xdotool(StormBatch(random, 40, somewhere));
-            ASSERT_TRUE(game.process().Running()) << context;
-            if (pick(4) == 0) {
-                const auto& [menu, path] = menuChoices[size_t(pick(int(menuChoices.size())))];
-                game.CloseMenus();
-                game.Choose(menu, path);
-            }
-        }
-        ExpectAliveAndWhole(x, game, size, context);
-        if (HasFatalFailure()) return;
+    Blokka game;
+    for (const int size : {12, 18, 24, 30}) {
+        game.Choose(MenuKeys(1, 0, size / 6 - 2));  // "Размер"
+        const auto end = std::chrono::steady_clock::now() + (kLong ? 60s : 3s);
+        for (; std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(1ms))
+            RandomInput(game, random);  // about as fast as the program takes them
+        ASSERT_NO_FATAL_FAILURE(ExpectAliveAndWhole(game, size));
     }
+}
+
+// Play, pause, random input with mouse steering and a size change, every menu item, and the
+// end through the Escape key, so that the program exits by itself and its leaks are counted.
+// A memory error, or a block definitely lost that no suppression puts down to a library, fails.
+TEST(Memcheck, ASessionOfPlayPauseInputAndEveryMenuItemEndsWithoutMemoryErrorsOrLeaks) {
+    const std::string log = "/tmp/blokka-memcheck-" + std::to_string(getpid()) + ".log";
+    Blokka game(
+        {"valgrind", "--leak-check=full", "--errors-for-leak-kinds=definite", "--error-exitcode=99",
+         "--child-silent-after-fork=yes", "--suppressions=" BLOKKA_VALGRIND_SUPPRESSIONS,
+         "--log-file=" + log, BinaryUnderTest()},
+        300s);
+    // All in one go: X events queue in order and Qt hands keys to an open menu, so the program,
+    // some thirty times slower here, takes each input in turn however late.
+    game.x.Keys({"Left", "Up", "Right", "Down", "space", "p", "p", "Escape", "Escape"});
+    game.Choose(MenuKeys(1, 6));     // "Управлять мышкой"
+    game.Choose(MenuKeys(1, 0, 0));  // "12х12"
+    std::mt19937 random(1);
+    for (int i = 0; i < 300; ++i) RandomInput(game, random);
+    // Every item, and last of all "ESC" with "Закрыть игру".
+    for (const int item : {0, 1}) game.Choose(MenuKeys(0, item));
+    for (const auto& [item, subs] :
+         {std::pair{0, 4}, {2, 20}, {3, 3}, {4, 9}, {5, 4}, {6, 0}, {1, 4}})
+        for (int sub = subs > 0 ? 0 : -1; sub < subs; ++sub) game.Choose(MenuKeys(1, item, sub));
+    game.x.Keys({"Escape"});
+    ASSERT_TRUE(game.process.WaitExit(600s));
+    const std::string report{std::istreambuf_iterator<char>(std::ifstream(log).rdbuf()), {}};
+    EXPECT_EQ(game.process.ExitCode(), 0) << report;
+    EXPECT_NE(report.find("ERROR SUMMARY: 0 errors"), std::string::npos) << report;
+    std::remove(log.c_str());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The option menus: Escape and speed items store their value in every state; colours keep at
-// least one on and give new figures only the colours on; appearance modes order the types.
+// The option menus: speed items set the interval in every state; colours keep at least one on
+// and give new figures only the colours on; appearance modes order the types.
 
 #include "game_fixture.h"
 
@@ -8,18 +8,11 @@ namespace {
 
 using MenusTest = GameTest;
 
-TEST_F(MenusTest, EscapeAndSpeedItemsStoreTheirValueRunningOrPausedAndStartNothing) {
+TEST_F(MenusTest, SpeedItemsSetTheirIntervalRunningOrPausedAndStartNothing) {
     Start(2, 2, 2, 2);
     ASSERT_EQ(Handlers("mnuSpeed").size(), 20u);
     for (bool paused : {false, true}) {
         if (paused) Key(80);
-        for (auto [action, click] : Handlers("mnuESC")) {
-            GameState expected = game;
-            expected.EscAction = Byte(action);
-            (game.*click)();
-            EXPECT_EQ(State(), expected);
-            EXPECT_TRUE(Holds());
-        }
         for (int i = 0; i < 20; ++i) {
             const auto [interval, click] = Handlers("mnuSpeed")[(i * 7 + 3) % 20];  // scrambled
             (game.*click)();
@@ -80,19 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
                       std::tuple{"1111111", 0.5f, 4}, std::tuple{"0100100", 0.0f, 2},
                       std::tuple{"0100100", 0.49f, 2}, std::tuple{"0100100", 0.5f, 5},
                       std::tuple{"0100100", 0.99f, 5}, std::tuple{"0000001", 0.3f, 7}));
-
-TEST_F(ColorsTest, TheWaitingFigureKeepsItsColourWhileTheColoursChangeEvenWhilePaused) {
-    fake.Script({2, 3, 5, 1});
-    fake.Tick();
-    Key(80);
-    for (int k : {1, 3, 4, 6, 7}) Switch(k);
-    EXPECT_EQ(game.NextColor, 1);
-    EXPECT_TRUE(Holds());
-    Key(80);
-    fake.Script({1, 7});
-    Land();  // the red figure in the box comes in; the next takes the second colour on, 5
-    EXPECT_TRUE(game.CurColor == 1 && game.NextColor == 5);
-}
 
 // Type 4 falls, 6 waits; rows: clicks, random choices (of seven) for types and colours, and the
 // types and colours that come in.

@@ -16,10 +16,9 @@
 namespace blokka::testing {
 namespace {
 
-enum class Kind : std::uint8_t { Tick, Key, Move, Press, Menu };
 struct Event {
-    Kind kind;
-    int value = 0, button = 0;  // key code, display cell or index into kMenuTree; the buttons
+    char kind;          // 't' tick, 'k' key, 'm' pointer move, 'p' button press, 'c' menu click
+    int value, button;  // key code, display cell or index into kMenuTree; the buttons
 };
 
 // The fake window with a seeded random source that now and then answers the extremes.
@@ -36,10 +35,12 @@ private:
     std::mt19937_64 engine_;
 };
 
+// The index of the event after which an invariant broke (-1 for none) and what broke; how many
+// events came while running, paused, over and before the first figure was chosen.
 struct Outcome {
-    long brokenAt = -1;  // the event after which an invariant broke, -1 for none
+    long brokenAt = -1;
     std::string broken;
-    std::array<long, 4> moods{};  // events that came while running, paused, over, before the first
+    std::array<long, 4> moods{};
 };
 
 Outcome Play(std::uint64_t seed, const std::vector<Event>& events) {
@@ -47,93 +48,87 @@ Outcome Play(std::uint64_t seed, const std::vector<Event>& events) {
     Game game(w);
     w.game = &game;
     game.Form_Load();
-    Outcome run{BrokenInvariant(game, w).empty() ? -1 : 0, BrokenInvariant(game, w), {}};
-    for (std::size_t i = 0; i < events.size() && !w.ended && run.broken.empty(); ++i) {
-        ++run.moods[game.GameOver ? 2 : !w.timerOn ? 1 : game.NextType == 0 ? 3 : 0];
-        const Event& e = events[i];
-        if (e.kind == Kind::Tick) w.Tick();
-        if (e.kind == Kind::Key) game.Form_KeyDown(Integer(e.value));
-        if (e.kind == Kind::Move) game.Img_MouseMove(Integer(e.value));
-        if (e.kind == Kind::Press) game.Img_MouseDown(Integer(e.value), Integer(e.button));
-        if (e.kind == Kind::Menu) (game.*kMenuTree[std::size_t(e.value)].click)();
-        run.broken = BrokenInvariant(game, w);
-        run.brokenAt = run.broken.empty() ? -1 : long(i);
+    Outcome out{0, BrokenInvariant(game, w)};
+    for (std::size_t i = 0; i < events.size() && !w.ended && out.broken.empty(); ++i) {
+        ++out.moods[game.GameOver ? 2 : !w.timerOn ? 1 : game.NextType == 0 ? 3 : 0];
+        const auto [kind, value, button] = events[i];
+        if (kind == 't') w.Tick();
+        if (kind == 'k') game.Form_KeyDown(Integer(value));
+        if (kind == 'm') game.Img_MouseMove(Integer(value));
+        if (kind == 'p') game.Img_MouseDown(Integer(value), Integer(button));
+        if (kind == 'c') (game.*kMenuTree[std::size_t(value)].click)();
+        out.broken = BrokenInvariant(game, w), out.brokenAt = long(i);
     }
-    return run;
+    if (out.broken.empty()) out.brokenAt = -1;
+    return out;
 }
 
-// The keys that play come often; every other code comes too. Pointer events land on every
-// cell and on 0 and 209, beside every cell, with every combination of the three buttons.
-std::vector<Event> RandomEvents(std::mt19937_64& rng, std::size_t most) {
+// The keys that play come often, and every other code too. Pointer events land on every cell
+// and on 0 and 209, beside every cell, with every combination of the three buttons.
+std::vector<Event> RandomEvents(std::mt19937_64& rng) {
     static constexpr int kPlayKeys[] = {37, 38, 39, 40,  65, 87,  68,  83, 32,
                                         80, 19, 27, 107, 33, 187, 109, 34, 189};
-    std::vector<int> clickable;
+    std::vector<int> items;
     for (std::size_t i = 0; i < kMenuTree.size(); ++i)
-        if (kMenuTree[i].click != nullptr) clickable.push_back(int(i));
+        if (kMenuTree[i].click != nullptr) items.push_back(int(i));
     const auto pick = [&rng](std::size_t n) { return int(rng() % n); };
-    std::vector<Event> events(1 + std::size_t(pick(most)));
+    std::vector<Event> events(1 + std::size_t(pick(4000)));
     for (Event& e : events) {
         const int roll = pick(100);
-        e = roll < 35   ? Event{Kind::Tick}
-            : roll < 60 ? Event{Kind::Key, kPlayKeys[pick(std::size(kPlayKeys))]}
-            : roll < 70 ? Event{Kind::Key, pick(256)}
-            : roll < 85 ? Event{Kind::Move, pick(210)}
-            : roll < 93 ? Event{Kind::Press, pick(210), pick(8)}
-                        : Event{Kind::Menu, clickable[std::size_t(pick(clickable.size()))]};
+        e = roll < 35   ? Event{'t', 0, 0}
+            : roll < 60 ? Event{'k', kPlayKeys[pick(std::size(kPlayKeys))], 0}
+            : roll < 70 ? Event{'k', pick(256), 0}
+            : roll < 85 ? Event{'m', pick(210), 0}
+            : roll < 93 ? Event{'p', pick(210), pick(8)}
+                        : Event{'c', items[std::size_t(pick(items.size()))], 0};
     }
     return events;
 }
 
-// Drops ever smaller slices of the run, down to single events, while it still breaks.
-std::vector<Event> Shrink(std::uint64_t seed, std::vector<Event> events) {
+// Drops ever smaller slices of a broken run, down to single events, while it still breaks.
+std::string Shrink(std::uint64_t seed, std::vector<Event> events) {
     events.resize(std::size_t(Play(seed, events).brokenAt + 1));
-    for (std::size_t slice = events.size() / 2 + 1;; slice = std::max<std::size_t>(slice / 2, 1)) {
-        bool cut = false;
+    for (std::size_t slice = events.size(); slice > 0; slice /= 2) {
         for (std::size_t from = 0; from < events.size();) {
             auto shorter = events;
             shorter.erase(shorter.begin() + long(from),
                           shorter.begin() + long(std::min(from + slice, events.size())));
-            if (Play(seed, shorter).brokenAt >= 0) {
-                events = std::move(shorter), cut = true;
-            } else {
+            if (Play(seed, shorter).brokenAt >= 0)
+                events = shorter, slice = std::max<std::size_t>(slice, 2);
+            else
                 from += slice;
-            }
         }
-        if (slice == 1 && !cut) return events;
     }
+    std::string list;
+    for (const auto& [kind, value, button] : events)
+        list += "\n  " + std::string(1, kind) + " " + std::to_string(value) + " " +
+                std::to_string(button);
+    return list;
 }
 
 TEST(Storm, NoSequenceOfEventsInAnyStateBreaksTheRecordTheMarksOrTheScreen) {
-    const char* seedText = std::getenv("BLOKKA_STORM_SEED");
-    const char* eventsText = std::getenv("BLOKKA_STORM_EVENTS");
-    const std::uint64_t seed = seedText == nullptr || *seedText == '\0' ? 20261206
-                               : std::string_view(seedText) == "random"
+    const char* text = std::getenv("BLOKKA_STORM_SEED");
+    const std::uint64_t seed = text == nullptr || *text == '\0' ? 20261206
+                               : std::string_view(text) == "random"
                                    ? std::random_device{}()
-                                   : std::strtoull(seedText, nullptr, 10);
-    const long wanted = eventsText != nullptr && *eventsText ? std::atol(eventsText) : 300000;
+                                   : std::strtoull(text, nullptr, 10);
+    text = std::getenv("BLOKKA_STORM_EVENTS");
+    const long wanted = text != nullptr && *text != '\0' ? std::atol(text) : 300000;
     std::mt19937_64 rng(seed);
     std::array<long, 4> moods{};
-    long total = 0;
-    for (long runs = 0; total < wanted; ++runs) {
-        const std::uint64_t randomSeed = rng();
-        const auto events = RandomEvents(rng, 4000);
-        const Outcome run = Play(randomSeed, events);
-        if (run.brokenAt >= 0) {
-            std::string list;
-            for (const Event& e : Shrink(randomSeed, events))
-                list += "\n  " + std::to_string(int(e.kind)) + " " + std::to_string(e.value) + " " +
-                        std::to_string(e.button);
-            FAIL() << "storm seed " << seed << ", run " << runs << ": " << run.broken
-                   << "\nshortest run that breaks it (kind value button; kinds tick, key, move, "
-                      "press, menu item), random seed "
-                   << randomSeed << ":" << list;
-        }
+    for (long runs = 0, total = 0; total < wanted; ++runs) {
+        const std::uint64_t runSeed = rng();
+        const auto events = RandomEvents(rng);
+        const Outcome out = Play(runSeed, events);
+        ASSERT_LT(out.brokenAt, 0)
+            << "storm seed " << seed << ", run " << runs << ": " << out.broken
+            << "\nthe shortest run that breaks it, random seed " << runSeed
+            << " (kind, value, button):" << Shrink(runSeed, events);
         for (std::size_t m = 0; m < moods.size(); ++m)
-            moods[m] += run.moods[m], total += run.moods[m];
+            moods[m] += out.moods[m], total += out.moods[m];
     }
-    std::cout << "storm seed " << seed << ": " << total << " events; running " << moods[0]
-              << ", paused " << moods[1] << ", over " << moods[2] << ", before the first figure "
-              << moods[3] << "\n";
+    std::cout << "storm seed " << seed << ": running " << moods[0] << ", paused " << moods[1]
+              << ", over " << moods[2] << ", before the first figure " << moods[3] << " events\n";
     for (long n : moods) EXPECT_GT(n, 0) << "a state the storm never reached";
 }
 

@@ -39,7 +39,10 @@ inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item) {
     return -1;
 }
 
-inline std::string Check(const GameState& g, const FakeWindow& w) {
+}  // namespace invariants_detail
+
+inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
+    using namespace invariants_detail;
     std::ostringstream out;
     const auto fail = [&out](auto... parts) {
         if (out.tellp() == 0) (out << ... << parts);
@@ -111,12 +114,6 @@ inline std::string Check(const GameState& g, const FakeWindow& w) {
         w.labelColor != (g.Score == 32000 ? 0x800000u : 0u))
         fail("the label reads '", w.caption, "' in ", w.labelColor, " at score ", g.Score);
     return out.str();
-}
-
-}  // namespace invariants_detail
-
-inline std::string BrokenInvariant(const GameState& game, const FakeWindow& window) {
-    return invariants_detail::Check(game, window);
 }
 
 }  // namespace blokka::testing

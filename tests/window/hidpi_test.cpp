@@ -1,12 +1,10 @@
-// The window on a screen with two device pixels to a point: cells and icon keep their detail
-// instead of being enlarged. Two offscreen screens (two_screens.json): the first, where
+// Cells on a screen with two device pixels to a point keep their detail instead of being
+// enlarged. Two offscreen screens (two_screens.json): the first, where
 // windows open, has two device pixels to a point, the second one.
 
 #include <QTest>
-#include <QUuid>
 
-#include "window/app_icon.h"
-#include "window/frm_main.h"
+#include "window/cell_canvas.h"
 
 namespace {
 
@@ -45,16 +43,6 @@ private slots:
                 QVERIFY2(shot.copy(device) == Rgb32(direct),
                          qPrintable(QString("cell %1 at %2").arg(k).arg(ratio)));
             }
-        }
-    }
-
-    void theIconHasADrawingOfItsOwnForTwiceEachWindowSize() {
-        const QIcon icon =
-            blokka::frmMain("blokka-test-" + QUuid::createUuid().toString()).windowIcon();
-        for (int size : blokka::kWindowIconSizes) {
-            QImage drawn = blokka::drawAppIcon(size * 2);  // not an enlarged smaller drawing
-            drawn.setDevicePixelRatio(2);
-            QCOMPARE(Rgb32(icon.pixmap(QSize(size, size), 2).toImage()), drawn);
         }
     }
 };

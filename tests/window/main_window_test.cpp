@@ -175,11 +175,22 @@ private slots:
         QTRY_COMPARE(QApplication::activePopupWidget(), options);
         QTest::keyClick(options, Qt::Key_Escape);
         QTRY_COMPARE(QApplication::activePopupWidget(), nullptr);
-        QCOMPARE(QApplication::focusWidget(), bar);  // which would take the arrows
+        // The menu bar takes the focus, which would take the arrows; the canvas gets it back.
+        QTRY_COMPARE(w.window.focusWidget(), &w.layer().canvas());
         const blokka::Integer pivot = w.game().Pivot;
         w.press(Qt::Key_Left);
         QCOMPARE(w.game().Pivot, pivot - 1);
-        QTRY_COMPARE(w.window.focusWidget(), &w.layer().canvas());
+    }
+
+    void closingEndsTheEventLoopAndTheTimerForGood() {
+        Playing w;
+        QGuiApplication::setQuitOnLastWindowClosed(false);  // only the window may end the loop
+        QEventLoop loop;
+        QTimer::singleShot(0, &w.window, [&] { w.window.close(); });
+        QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
+        QCOMPARE(loop.exec(), 0);
+        w.layer().SetTimerEnabled(true);
+        QVERIFY(w.layer().ended() && !w.layer().TimerEnabled());
     }
 };
 
