@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Blokka: the everyday commands. Every target installs what is missing first.
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)

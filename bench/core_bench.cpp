@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's own work per player action and per tick, against the tests' recording window,
 // whose bookkeeping is an array store a call.
 // Every action the player can take should stay far below a frame (goal: under 2 µs each), and a

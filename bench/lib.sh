@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the benchmark scripts: a private X server for the length of one script.
 
 # Commands run when the script exits, last registered first.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the Qt raster engine costs to bring cells on screen, measured on the real main window
 // without a display: the whole board repainted at the largest cell size, and the repaint that
 // follows a sideways move of the falling figure.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Watches the screen of an X server the way a player's eye would: it grabs the screen about once
 // a millisecond through shared memory and looks for the program's pixels.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up time and memory: the smallest Qt Widgets window with a menu bar and
 // a label, the same size as the game's window. Its label is filled with the colour of an empty
 // board cell, so that the start-up probe waits for the same pixels in both programs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The key codes the key handler understands: the virtual-key numbers of the usual desktop
 // keyboard, which the window layer translates every key press into.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Mouse steering: the falling figure follows the pointer's column; buttons turn and drop.
 
 #include "core/game.h"

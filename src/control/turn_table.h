@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How each figure turns on the board: for a type, its present orientation and where its anchor
 // stands, which cells it leaves, which it takes and how far the anchor moves. The turn test and

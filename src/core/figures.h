@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The seven figure types: where each comes in, its anchor, its picture in the next-figure box
 // and its orientations as offsets from the anchor (10 * rows down + columns right).

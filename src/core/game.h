@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game: the record and every procedure that works on it. The procedures take no arguments
 // and share the record, as the main window's procedures do; event handlers take what their

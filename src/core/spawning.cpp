@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The waiting figure enters the board; the next one is chosen and shown in the box.
 
 #include "core/figures.h"

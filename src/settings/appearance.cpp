@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The order in which figure types appear: at random, in pairs or threes, optionally in turn.
 
 #include "core/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The menu bar as data: every menu, item and separator in display order. The window builds its
 // menus from this table and sends each click to the handler named here.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The twenty speed levels. The timer's interval is the only record of the speed; the marks are
 // derived from it.
 

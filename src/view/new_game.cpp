@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A new game: empty board, every cell painted with the background, the timer restarted.
 
 #include "core/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The ten stock pictures, 36 by 36 pixels each: seven bevelled blocks (colours 1..7) and the
 // empty-cell pictures of the three background modes (8, 9, 10). Built from these tables when the

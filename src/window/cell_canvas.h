@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board's display cells Img(1..208), painted by one widget. Each cell is a rectangle that
 // shows one of the ten stock pictures scaled to its size, or nothing, so that the grey of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: it owns the window layer and the game, builds the menu bar from the menu
 // table and hands every event to the game's handler for it. The game's rules live in the game.

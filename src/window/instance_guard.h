@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One running copy per user: a Linux abstract unix socket bound to a per-user name and held for
 // the life of the window. The kernel binds a name atomically, so of two copies started at the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window layer on Qt: display cells on the canvas, the score label, the game timer, the menu
 // marks, the main window's minimise and close, the one-instance guard, the clock and the random

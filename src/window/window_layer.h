@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the game needs from the platform, and nothing more. The Qt window implements it for the
 // player; the tests implement it with a scripted fake. No Qt type crosses this line.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard running, paused and over; pause; the speed keys up to their bounds; the Escape
 // action in every state; and mouse steering. Key codes are the virtual-key numbers.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moves, turns and drops: what blocks the falling figure in every direction (walls, floor and
 // fixed cells) and what does not, every rule of the turn table, and the hard drop.
 

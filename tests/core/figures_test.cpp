@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The figure catalogue, and a spawn that brings the waiting figure in or ends the game.
 
 #include <set>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and the tick: the defaults, the first figure, the steps of a landing tick, and the
 // removal of full rows with the score.
 

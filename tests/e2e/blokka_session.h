@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The real program as a player meets it on a private X server: its window, its display cells
 // read from screen pixels, its menus opened with a real click on the bar and walked by keyboard.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program on a real X server: its window and the one-instance rule between real
 // processes, real keys and clicks that reach the game and its menus, and a game left to itself.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game allows one instance per user through an abstract socket, which belongs to a network
 // namespace: in one of its own the program under test meets no other copy of the game.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program under hard kills, simultaneous starts, keys held at the fastest auto-repeat
 // and storms of random real input, and in a session under valgrind's memcheck.
 // BLOKKA_FAULT_SCALE=long abuses far longer (`make faults`), BLOKKA_FAULT_SEED replays a storm.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The option menus: speed items set the interval in every state; colours keep at least one on
 // and give new figures only the colours on; appearance modes order the types.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random storms of events against the whole game: runs of the program's life from start-up to
 // close, mixing all 256 key codes, pointer moves and buttons over every cell and beside them,
 // every menu item and ticks, with every invariant checked after each event. A broken run is cut

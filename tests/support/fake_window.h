@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A scripted stand-in for the window layer: it records what the game shows and asks for, answers
 // random values from a script, and fires a tick only when a test asks.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game wired to the scripted fake window, and boards as small ASCII pictures, a string a row:
 //   '.' empty   'o' falling   '#' fixed in colour 1   '2'..'7' fixed in that colour

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What must be true of a game between two events, whatever came before: the board and the
 // falling figure, every field of the record within its range, the timer, the mark of every menu

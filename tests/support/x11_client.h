@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A small X11 client for the tests and the benchmarks: a private Xvfb, child processes, the
 // top-level windows, screen grabs and real input through the XTEST extension.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board view: the cell sizes and backgrounds in every state of the game, and a new game that
 // resets the game in play and nothing else.
 

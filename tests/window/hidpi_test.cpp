@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cells on a screen with two device pixels to a point keep their detail instead of being
 // enlarged. Two offscreen screens (two_screens.json): the first, where
 // windows open, has two device pixels to a point, the second one.

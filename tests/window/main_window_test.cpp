@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window offscreen: the menu bar built from the menu table, the layout of the canvas and
 // the label, the icon, and real key events on their way to the game.
 

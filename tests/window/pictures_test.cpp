@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stock pictures pixel by pixel, and the canvas of display cells: what it shows, which cell
 // a pointer event reports, and what it repaints.
 
