@@ -152,8 +152,8 @@ private slots:
                  {Qt::Key_Equal, Qt::KeypadModifier, 0, 200, true},  // no key of the game
                  {Qt::Key_Minus, Qt::KeypadModifier, 0, 250, true},
                  {Qt::Key_Minus, {}, 0, 300, true},
-                 {Qt::Key_Pause, {}, 0, 350, false},
-                 {0x0417, {}, 0, 350, true},  // З, the P key
+                 {Qt::Key_Pause, {}, 0, 300, false},
+                 {0x0417, {}, 0, 300, true},  // З, the P key
              }) {
             const blokka::Integer pivot = w.game().Pivot;
             w.press(key, modifiers);
