@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Moves, turns and drops: what blocks the falling figure in every direction (walls, floor and
-// fixed cells) and what does not, every rule of the turn table, and the hard drop.
-
 #include <iterator>
 
 #include "game_fixture.h"
@@ -23,14 +20,11 @@ class MoveTest : public GameTest, public ::testing::WithParamInterface<MoveCase>
 
 TEST_P(MoveTest, GoesWhereTheWayIsFreeAndStopsAtWallsFloorAndFixedCells) {
     const MoveCase& c = GetParam();
-    Rows before, after;
-    for (const std::string& row : c.rows)
-        before.push_back(row.substr(0, 10)), after.push_back(row.substr(11));
     const int first = 21 - int(c.rows.size());
     Ready();
-    SetBoard(first, before, c.type, c.rotation);
+    SetBoard(first, Half(c.rows, 0), c.type, c.rotation);
     Key(c.key);
-    EXPECT_EQ(Board(first, 20), after);
+    EXPECT_EQ(Board(first, 20), Half(c.rows, 1));
     EXPECT_TRUE(Holds());
 }
 

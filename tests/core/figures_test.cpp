@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The figure catalogue: shapes, turns, spawn cells and the next-figure box agree.
-
 #include <set>
 
 #include "game_fixture.h"

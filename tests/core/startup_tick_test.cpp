@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up and the tick: the defaults, the first figure, the steps of a landing tick, and the
-// removal of full rows with the score.
-
 #include "game_fixture.h"
 
 namespace blokka::testing {
@@ -25,8 +22,7 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     defaults.BackMode = 3, defaults.CellSize = 18, defaults.EscAction = 1;
     defaults.ColorOn.Fill(1);
     EXPECT_EQ(State(), defaults);
-    // Img(1) belongs to the window from the start; the random source is seeded with the time of
-    // day.
+    // Img(1) belongs to the window from the start; the time of day seeds the random source.
     EXPECT_TRUE(std::ranges::count(fake.created, 1) == 207 && fake.created[1] == 0);
     EXPECT_TRUE(fake.seed == 5025.25f && std::ranges::count(fake.picture, 10) == kDisplayCells);
     EXPECT_TRUE(fake.timerOn && fake.interval == 350 && fake.draws == 0 && Holds());
@@ -51,26 +47,25 @@ TEST_F(TickTest, ALandingTickFixesRemovesTheFullRowsScoresAndThenBringsTheNextFi
     EXPECT_TRUE(game.Score == 4 && game.Rotation == 0 && Holds());
 }
 
-// The rows from `first` down, each before the removal and after it.
+// The rows from `first` down, each before the removal and after it, and the score from `from`.
 struct RowsCase {
     int first;
     Rows rows;
-    int score;
+    int score, from = 0;
 };
 
 class RowsTest : public GameTest, public ::testing::WithParamInterface<RowsCase> {};
 
-TEST_P(RowsTest, FullRowsGoAndTheRowsAboveMoveDownWithTheirColours) {
-    const auto [first, rows, score] = GetParam();
-    Rows before, after;
-    for (const std::string& row : rows)
-        before.push_back(row.substr(0, 10)), after.push_back(row.substr(11));
+TEST_P(RowsTest, FullRowsGoTheRowsAboveMoveDownAndTheScoreStopsAt32000InDarkRed) {
+    const auto [first, rows, score, from] = GetParam();
     game.Form_Load();
-    SetBoard(first, before);
+    game.Score = Integer(from);
+    SetBoard(first, Half(rows, 0));
     game.RemoveFullRows();
     game.DrawDirtyCells();
-    EXPECT_EQ(Board(first, first + int(rows.size()) - 1), after);
+    EXPECT_EQ(Board(first, first + int(rows.size()) - 1), Half(rows, 1));
     EXPECT_EQ(game.Score, score);
+    EXPECT_EQ(fake.colourWrites, int(score == 32000));  // dark red once the score stops
     EXPECT_TRUE(Holds());
 }
 
@@ -89,21 +84,11 @@ INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::Values(
                   ".....##### .....#####",
                   "#########. #########."}, 0},
     RowsCase{1, {"7......... ..........",
-                 "########## 7........."}, 1}));
+                 "########## 7........."}, 1},
+    RowsCase{20, {"########## .........."}, 31999, 31998},
+    RowsCase{19, {"########## ..........",
+                  "########## .........."}, 32000, 31999}));
 // clang-format on
-
-TEST_F(RowsTest, TheScoreStopsAt32000WhereTheLabelTurnsDarkRed) {
-    game.Form_Load();
-    game.Score = 31998;
-    for (int score : {31999, 32000, 32000}) {
-        SetBoard(20, {"##########"});
-        game.RemoveFullRows();
-        game.DrawDirtyCells();
-        EXPECT_EQ(fake.caption, "Счет: " + std::to_string(score));
-        EXPECT_EQ(fake.labelColor, score == 32000 ? 0x800000u : 0u);
-    }
-    EXPECT_EQ(fake.colourWrites, 1);
-}
 
 }  // namespace
 }  // namespace blokka::testing

@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The real program under hard kills, simultaneous starts, keys held at the fastest auto-repeat
-// and storms of random real input, and in a session under valgrind's memcheck.
 // BLOKKA_FAULT_SCALE=long abuses far longer (`make faults`), BLOKKA_FAULT_SEED replays a storm.
 #include <gtest/gtest.h>
 
@@ -82,9 +80,9 @@ TEST(Faults, KeysHeldAtTheFastestAutoRepeatLeaveTheGameRunningAndWhole) {
     ExpectAliveAndWhole(game, 18);
 }
 
-// A random real input: a key from the whole keyboard, a pointer move (half with a click) over
-// the board, the box, the margin or the desktop, or now and then a menu choice that ends nothing:
-// new game, pause, mouse steering, an item of "Скорость", "Цвет фона", "Цвета", "Появление".
+// A random real key, or pointer move (half with a click) anywhere from the board to the desktop,
+// or now and then a menu choice that ends nothing: new game, pause, mouse steering, an item of
+// "Скорость", "Цвет фона", "Цвета", "Появление".
 void RandomInput(Blokka& game, std::mt19937& random) {
     auto pick = [&](int below) { return std::uniform_int_distribution(0, below - 1)(random); };
     if (const int kind = pick(150); kind == 0) {

@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The option menus: speed items set the interval in every state; colours keep at least one on
-// and give new figures only the colours on; appearance modes order the types.
-
 #include "game_fixture.h"
 
 namespace blokka::testing {
@@ -73,14 +70,12 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheModeEachWithAColourOfItsOwn) 
     for (int choice : a.choices) fake.Script({choice});
     std::vector<int> types, colors;
     for (std::size_t i = 0; i < a.types.size(); ++i) {
-        Land();
+        Key(32), fake.Tick();  // a drop, and the waiting figure comes in
         types.push_back(game.CurType), colors.push_back(game.CurColor);
         EXPECT_TRUE(Holds());
     }
     EXPECT_EQ(types, a.types);
-    if (!a.colors.empty()) {
-        EXPECT_EQ(colors, a.colors);
-    }
+    EXPECT_TRUE(a.colors.empty() || colors == a.colors) << ::testing::PrintToString(colors);
 }
 
 constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,

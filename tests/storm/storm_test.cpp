@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Random storms of events against the whole game: runs of the program's life from start-up to
-// close, mixing all 256 key codes, pointer moves and buttons over every cell and beside them,
-// every menu item and ticks, with every invariant checked after each event. A broken run is
-// named by its seed and index, so BLOKKA_STORM_SEED replays it.
+// Runs of the program's life from start-up to close under random events, every invariant
+// checked after each. A broken run is named by its seed, so BLOKKA_STORM_SEED replays it.
 //   BLOKKA_STORM_EVENTS  how many events (default 300000)
 //   BLOKKA_STORM_SEED    the storm's seed, or "random" (default a fixed one)
 
@@ -26,17 +24,14 @@ struct Event {
 };
 
 // The fake window with a seeded random source that now and then answers the extremes.
-class StormWindow : public FakeWindow {
-public:
-    explicit StormWindow(std::uint64_t seed) : engine_(seed) {}
+struct StormWindow : FakeWindow {
+    explicit StormWindow(std::uint64_t seed) : engine(seed) {}
     float RandomValue() override {
-        const auto roll = engine_() % 32;
+        const auto roll = engine() % 32;
         if (roll < 2) return roll == 0 ? 0.0f : 0.99999994f;  // the largest float below 1
-        return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_);
+        return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine);
     }
-
-private:
-    std::mt19937_64 engine_;
+    std::mt19937_64 engine;
 };
 
 // The keys that play come often, and every other code too. Pointer events land on every cell

@@ -23,6 +23,13 @@ inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     return cells;
 }
 
+// The left (0) or right (1) board of rows drawn side by side, before and after.
+inline Rows Half(const Rows& rows, int half) {
+    Rows out;
+    for (const std::string& row : rows) out.push_back(row.substr(11 * size_t(half), 10));
+    return out;
+}
+
 // The handlers of the items named `group` and a number ("mnuSpeed350"), with that number.
 inline std::vector<std::pair<int, void (Game::*)()>> Handlers(std::string_view group) {
     std::vector<std::pair<int, void (Game::*)()>> out;
@@ -106,13 +113,6 @@ protected:
         for (int n = 1; n <= kBoardCells; ++n)
             if (game.CellState(n) == kFalling) cells.push_back(n);
         return cells;
-    }
-
-    // The falling figure vanishes and the next tick brings the waiting one in.
-    void Land() {
-        for (int n : Falling()) game.CellState(n) = game.CellColor(n) = 0, game.CellDirty(n) = 1;
-        game.CurType = 0;
-        fake.Tick();
     }
 
     // A game over: rows 1 and 2 fill up, so the next figure finds no room.

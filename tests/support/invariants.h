@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What must be true of a game between two events, whatever came before: the board and the
-// falling figure, every field of the record within its range, the timer, the mark of every menu
-// item, and the screen (all 208 display cells, where they are, the score label) agreeing with
-// the record. BrokenInvariant gives "" when all holds, else the first thing that is broken.
+// What must hold between any two events: the board and the falling figure, every field of the
+// record in its range, the timer, every menu mark, and all 208 display cells and the label as the
+// record says. BrokenInvariant gives "" when all holds, else the first thing that is broken.
 
 #include <sstream>
 #include <string>
@@ -50,7 +49,6 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
     const auto fail = [&out](auto... parts) {
         if (out.tellp() == 0) (out << ... << parts);
     };
-    // The record.
     int colorsOn = 0;
     for (Byte on : g.ColorOn) colorsOn += on > 1 ? 100 : on;
     if (!In(g.CurType, 0, 7) || !In(g.NextType, 0, 7) || !In(g.CurColor, 0, 7) ||
@@ -83,7 +81,6 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
     } else if (figure) {
         fail("type ", g.CurType, " has no orientation ", g.Rotation);
     }
-    // The timer and the marks.
     if (w.interval % 50 != 0 || !In(w.interval, 50, 1000)) fail("interval ", w.interval);
     if (g.GameOver == 1 && w.timerOn) fail("the timer runs after the game is over");
     for (const MenuEntry& e : kMenuTree) {

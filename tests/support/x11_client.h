@@ -104,11 +104,9 @@ struct Grab {
 struct Client {
     explicit Client(bool ownServer = false) {
         if (ownServer) {
-            // Xvfb tells its number once it takes connections, through a pipe left open. It
-            // takes no lock file when it picks its own number, so a server in a network
-            // namespace of its own would take over the socket file in /tmp/.X11-unix of a
-            // server outside it with the same number: its clients reach it through the abstract
-            // socket alone.
+            // Xvfb tells its number once it takes connections, through a pipe left open. Picking
+            // its own number it takes no lock, and would take over the socket file of a server
+            // outside its network namespace: its clients use the abstract socket alone.
             FILE* told = popen(
                 "exec Xvfb -displayfd 1 -nolisten tcp -nolisten unix -terminate 2>/dev/null", "r");
             int number = -1;
