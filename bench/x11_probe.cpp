@@ -174,9 +174,7 @@ int Keys(Client& x, int count) {
         std::copy(grabber.begin(), grabber.end(), before.begin());
 
         const double start = NowMs();
-        const char* key = i % 2 == 0 ? "Left" : "Right";
-        x.Key(key, true);
-        x.Key(key, false);
+        x.Keys({i % 2 == 0 ? "Left" : "Right"});
         double seen = -1;
         while (NowMs() - start < kGiveUpMs) {
             SleepMs(0.5);
