@@ -16,6 +16,7 @@
 #include "settings/menu_tree.h"
 #include "window/app_icon.h"
 #include "window/key_map.h"
+#include "window/platform_fonts.h"
 
 namespace blokka {
 
@@ -36,6 +37,7 @@ frmMain::frmMain(QString instanceName, QWidget* parent)
     setObjectName("frmMain");
     setWindowTitle(QString::fromUtf8("Блокка"));
     setWindowIcon(makeAppIcon());
+    usePlatformFonts();
     // The menu bar stays in the window on every desktop, so the client area is the same.
     menuBar()->setNativeMenuBar(false);
     buildMenus();
@@ -152,7 +154,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (type == QEvent::KeyPress && !layer_.ended()) {
-        const std::int16_t code = virtualKeyCode(key->key(), key->modifiers());
+        const std::int16_t code = keyEventCode(*key);
         if (code != 0) game_.Form_KeyDown(code);
     }
     if (!layer_.canvas().hasFocus()) layer_.canvas().setFocus();

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class QKeyEvent;
+
 namespace blokka {
 
 // The virtual-key code of `key` pressed with `modifiers`, or 0 for a key that has none. The
@@ -15,5 +17,9 @@ namespace blokka {
 // modifier is ignored, as the game ignores the shift state. Letters typed on a Russian layout
 // give the code of the Latin key at the same place.
 std::int16_t virtualKeyCode(int key, Qt::KeyboardModifiers modifiers);
+
+// The virtual-key code of a key event. Windows reports it with the event, for every key and
+// layout; elsewhere it is translated from Qt's key by virtualKeyCode().
+std::int16_t keyEventCode(const QKeyEvent& event);
 
 }  // namespace blokka

@@ -3,8 +3,6 @@
 
 #include "window/qt_window_layer.h"
 
-#include <unistd.h>
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QThread>
@@ -56,7 +54,7 @@ QtWindowLayer::QtWindowLayer(QMainWindow& window, QString instanceName)
 
 QtWindowLayer::~QtWindowLayer() = default;
 
-QString QtWindowLayer::defaultInstanceName() { return QStringLiteral("blokka-%1").arg(::getuid()); }
+QString QtWindowLayer::defaultInstanceName() { return InstanceGuard::defaultName(); }
 
 void QtWindowLayer::bindAction(MenuItem item, QAction* action) {
     actions_.at(static_cast<std::size_t>(item)) = action;

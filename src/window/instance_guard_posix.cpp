@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/instance_guard.h"
-
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -12,7 +10,11 @@
 #include <cstddef>
 #include <cstring>
 
+#include "window/instance_guard.h"
+
 namespace blokka {
+
+QString InstanceGuard::defaultName() { return QStringLiteral("blokka-%1").arg(::getuid()); }
 
 InstanceGuard::InstanceGuard(const QString& name) {
     const QByteArray utf8 = name.toUtf8();
@@ -30,7 +32,7 @@ InstanceGuard::InstanceGuard(const QString& name) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return;
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
-        socket_ = fd;
+        handle_ = fd;
         return;
     }
     heldElsewhere_ = errno == EADDRINUSE;
@@ -38,7 +40,7 @@ InstanceGuard::InstanceGuard(const QString& name) {
 }
 
 InstanceGuard::~InstanceGuard() {
-    if (socket_ >= 0) ::close(socket_);
+    if (held()) ::close(static_cast<int>(handle_));
 }
 
 }  // namespace blokka
