@@ -17,10 +17,16 @@ using namespace x11;
 inline constexpr int kWidth = 265, kHeight = 370;  // the client area
 inline constexpr std::uint32_t kDarkInside = 0x313431;
 
-// The program under test: this build's, or the one BLOKKA_UNDER_TEST names (an installed copy).
-inline std::string BinaryUnderTest() {
+// The program under test: this build's, or the one BLOKKA_UNDER_TEST names (an installed copy,
+// or a Windows program, which runs under the Wine wrapper BLOKKA_WINE names or, by default, the
+// one of the Windows build beside it).
+inline Strings CommandUnderTest() {
     const char* chosen = std::getenv("BLOKKA_UNDER_TEST");
-    return chosen != nullptr && *chosen != '\0' ? chosen : BLOKKA_BINARY;
+    const std::string program = chosen != nullptr && *chosen != '\0' ? chosen : BLOKKA_BINARY;
+    if (!program.ends_with(".exe")) return {program};
+    const char* wine = std::getenv("BLOKKA_WINE");
+    return {wine != nullptr ? wine : program.substr(0, program.rfind('/') + 1) + "wine-run",
+            program};
 }
 
 // The keys that choose, once a click has opened "Игра", item `item` (from 0, separators left
@@ -34,7 +40,7 @@ inline Strings MenuKeys(int menu, int item, int sub = -1) {
 
 // The program on a private X server, started by `command`, which may take `patience` to show.
 struct Blokka {
-    explicit Blokka(Strings command = {BinaryUnderTest()}, std::chrono::seconds patience = 20s)
+    explicit Blokka(Strings command = CommandUnderTest(), std::chrono::seconds patience = 20s)
         : process(command) {
         auto shown = [&] {
             for (const Window mapped : x.TakeMapped()) window = mapped, frame = x.Place(mapped);

@@ -22,13 +22,14 @@ TEST(Window, MapsTitledAndGrey265By370UnderItsMenuBarAndEndsByItsCloseBox) {
     EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
 }
 
-struct Blocks {  // how many on the board, their outermost columns and their lowest row
+struct Blocks {  // how many on the board, their outermost columns and rows
     explicit Blocks(const std::string& cells) {
         for (int n = 0, c = 0; n < 200; c = ++n % 10)
             if (cells[size_t(n)] == '#')
-                ++count, low = n / 10, left = std::min(left, c), right = std::max(right, c);
+                ++count, top = std::min(top, n / 10), low = n / 10, left = std::min(left, c),
+                         right = std::max(right, c);
     }
-    int count = 0, left = 9, right = 0, low = 0;
+    int count = 0, left = 9, right = 0, top = 19, low = 0;
 };
 
 TEST(Play, RealKeysFreezeAndEmptyTheBoardAndAnUntouchedGameAtTheFastestSpeedEnds) {
@@ -45,6 +46,32 @@ TEST(Play, RealKeysFreezeAndEmptyTheBoardAndAnUntouchedGameAtTheFastestSpeedEnds
     auto over = [&] { return (end = game.Cells()).find('#') < 20 && end.ends_with("........"); };
     ASSERT_TRUE(WaitUntil(over, 60s));
     EXPECT_TRUE(game.StandsStill(1s, 2s)) << end;
+}
+
+// The keys as the platform reports them: on Windows the system's own virtual-key codes.
+TEST(Play, ANewGamesFirstFigureComesATickLaterAndRealKeysShiftTurnAndDropIt) {
+    Blokka game;
+    game.x.Keys(Strings(13, "Next"));  // a tick a second: gravity is slower than any key here
+    game.x.Keys({"F2"});
+    ASSERT_TRUE(WaitUntil([&] { return game.Cells() == std::string(208, '.'); }));
+    const auto cleared = std::chrono::steady_clock::now();
+    ASSERT_TRUE(WaitUntil([&] { return Blocks(game.Cells()).count == 4; }));
+    EXPECT_GT(std::chrono::steady_clock::now() - cleared, 500ms) << "the figure came at once";
+    using B = const Blocks&;
+    auto after = [&](const Strings& keys, auto ok) {
+        const Blocks before(game.Cells());
+        return game.x.Keys(keys), WaitUntil([&] { return ok(before, Blocks(game.Cells())); }, 4s);
+    };
+    // Ticks alone would take a second a row.
+    EXPECT_TRUE(after(Strings(5, "Down"), [](B was, B is) { return is.top >= was.top + 5; }));
+    EXPECT_TRUE(after({"Left"}, [](B was, B is) { return is.left == was.left - 1; }));
+    EXPECT_TRUE(after({"Right", "Right"}, [](B was, B is) { return is.right == was.right + 2; }));
+    // Every figure but the square changes its width when it turns.
+    EXPECT_TRUE(after({"Up"}, [](B was, B is) {
+        const bool square = was.right - was.left == 1 && was.low - was.top == 1;
+        return square || is.right - is.left != was.right - was.left;
+    }));
+    EXPECT_TRUE(after({"space"}, [](B, B is) { return is.low == 19; }));
 }
 
 TEST(Play, RealClicksReachTheMenusAndTheBoardAndEscapeEndsTheGameWhenChosenTo) {

@@ -22,7 +22,7 @@ const bool kLong = kScale != nullptr && std::string_view(kScale) == "long";
 TEST(Faults, OfTwoStartsRightAfterAHardKillExactlyOneRunsWithOneWindowEveryTime) {
     Client x(true);
     for (int i = 0, maps = 0; i < (kLong ? 200 : 20); ++i, maps = 0) {  // survivors die by SIGKILL
-        Process one({BinaryUnderTest()}), other({BinaryUnderTest()});
+        Process one(CommandUnderTest()), other(CommandUnderTest());
         ASSERT_TRUE(WaitUntil([&] { return !one.Running() || !other.Running(); })) << i;
         EXPECT_TRUE(WaitUntil([&] { return (maps += int(x.TakeMapped().size())) > 0; })) << i;
         EXPECT_EQ(maps + x.TakeMapped().size(), 1u) << i;
@@ -120,7 +120,7 @@ TEST(Memcheck, ASessionOfPlayPauseInputAndEveryMenuItemEndsWithoutMemoryErrorsOr
     Blokka game(
         {"valgrind", "--leak-check=full", "--errors-for-leak-kinds=definite", "--error-exitcode=99",
          "--child-silent-after-fork=yes", "--suppressions=" BLOKKA_VALGRIND_SUPPRESSIONS,
-         "--log-file=" + log, BinaryUnderTest()},
+         "--log-file=" + log, CommandUnderTest().back()},
         300s);
     // All in one go: X events queue in order and Qt hands keys to an open menu, so the program,
     // some thirty times slower here, takes each input in turn however late.

@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What only the Windows program has, under Wine.
+#include <gtest/gtest.h>
+
+#include "blokka_session.h"
+
+namespace blokka::e2e {
+namespace {
+
+// Alt+F4 is the system's own way to close a window: the game takes every key, but not that one.
+TEST(Windows, AltF4EndsTheProgram) {
+    Blokka game;
+    game.x.Key("Alt_L", true), game.x.Keys({"F4"}), game.x.Key("Alt_L", false);
+    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+}
+
+}  // namespace
+}  // namespace blokka::e2e
