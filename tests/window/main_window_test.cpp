@@ -159,6 +159,12 @@ private slots:
         w.window.menuBar()->setFocus();
         w.press(Qt::Key_F2);
         QCOMPARE(w.game().CurType, 0);
+        // Addressed to a menu that has just closed, as a key pressed right after a choice
+        // can be, Escape still pauses.
+        QMenu* menu = w.window.findChild<QMenu*>("mnuMenu");
+        menu->popup({}), menu->hide();
+        QTest::sendKeyEvent(QTest::Click, menu->windowHandle(), Qt::Key_Escape, "", {});
+        QVERIFY(!w.layer().TimerEnabled());
     }
 
     void closingEndsTheEventLoopAndTheTimerForGood() {
