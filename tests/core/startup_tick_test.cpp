@@ -53,6 +53,9 @@ struct RowsCase {
     Rows rows;
     int score, from = 0;
 };
+void PrintTo(const RowsCase& c, std::ostream* os) {
+    *os << "from row " << c.first << " the score " << c.from << " becomes " << c.score;
+}
 
 class RowsTest : public GameTest, public ::testing::WithParamInterface<RowsCase> {};
 
@@ -87,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::Values(
                  "########## 7........."}, 1},
     RowsCase{20, {"########## .........."}, 31999, 31998},
     RowsCase{19, {"########## ..........",
-                  "########## .........."}, 32000, 31999}));
+                  "########## .........."}, 32000, 31999}), kByWhat);
 // clang-format on
 
 }  // namespace

@@ -23,6 +23,22 @@ inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     return cells;
 }
 
+// A parameterised case's name from what PrintTo tells of it, in the letters gtest allows:
+// "left, at the wall" becomes left_at_the_wall.
+inline std::string CaseName(const std::string& what) {
+    std::string name;
+    for (char c : what)
+        if (std::isalnum(static_cast<unsigned char>(c)) || !(name.empty() || name.ends_with('_')))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name.ends_with('_') ? name.substr(0, name.size() - 1) : name;
+}
+inline constexpr auto kByWhat = [](const auto& info) {
+    return CaseName(::testing::PrintToString(info.param));
+};
+
+// The states tables run through, by number.
+inline constexpr const char* kStateNames[] = {"running", "paused", "over"};
+
 // The left (0) or right (1) board of rows drawn side by side, before and after.
 inline Rows Half(const Rows& rows, int half) {
     Rows out;
