@@ -47,6 +47,50 @@ TEST_F(TickTest, ALandingTickFixesRemovesTheFullRowsScoresAndThenBringsTheNextFi
     EXPECT_TRUE(game.Score == 4 && game.Rotation == 0 && Holds());
 }
 
+// A figure of `type` waiting, and rows 1 and 2 as it would come in: '#' the one of its cells
+// already taken by a fixed cell, 'o' its other cells.
+struct SpawnCase {
+    int type;
+    Rows rows;
+};
+void PrintTo(const SpawnCase& c, std::ostream* os) {
+    const std::size_t at = (c.rows[0] + c.rows[1]).find('#');
+    *os << "type " << c.type << " with cell " << at + 1 << " taken";
+}
+
+class SpawnTest : public GameTest, public ::testing::WithParamInterface<SpawnCase> {};
+
+TEST_P(SpawnTest, AnyOfItsCellsTakenInEitherTopRowEndsTheGameAndTheFigureStaysOut) {
+    const auto& [type, rows] = GetParam();
+    Ready(type);
+    Rows board = rows;
+    for (std::string& row : board) std::ranges::replace(row, 'o', '.');
+    SetBoard(1, board);
+    fake.Tick();
+    EXPECT_TRUE(game.GameOver == 1 && !fake.timerOn && Falling().empty());
+    EXPECT_EQ(Board(1, 2), board);
+    EXPECT_TRUE(Holds());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryTypeAndCell, SpawnTest, ::testing::Values(
+    SpawnCase{1, {"...#ooo...", ".........."}}, SpawnCase{1, {"...o#oo...", ".........."}},
+    SpawnCase{1, {"...oo#o...", ".........."}}, SpawnCase{1, {"...ooo#...", ".........."}},
+    SpawnCase{2, {"...#......", "...ooo...."}}, SpawnCase{2, {"...o......", "...#oo...."}},
+    SpawnCase{2, {"...o......", "...o#o...."}}, SpawnCase{2, {"...o......", "...oo#...."}},
+    SpawnCase{3, {".....#....", "...ooo...."}}, SpawnCase{3, {".....o....", "...#oo...."}},
+    SpawnCase{3, {".....o....", "...o#o...."}}, SpawnCase{3, {".....o....", "...oo#...."}},
+    SpawnCase{4, {"....#o....", "....oo...."}}, SpawnCase{4, {"....o#....", "....oo...."}},
+    SpawnCase{4, {"....oo....", "....#o...."}}, SpawnCase{4, {"....oo....", "....o#...."}},
+    SpawnCase{5, {"....#o....", "...oo....."}}, SpawnCase{5, {"....o#....", "...oo....."}},
+    SpawnCase{5, {"....oo....", "...#o....."}}, SpawnCase{5, {"....oo....", "...o#....."}},
+    SpawnCase{6, {"....#.....", "...ooo...."}}, SpawnCase{6, {"....o.....", "...#oo...."}},
+    SpawnCase{6, {"....o.....", "...o#o...."}}, SpawnCase{6, {"....o.....", "...oo#...."}},
+    SpawnCase{7, {"...#o.....", "....oo...."}}, SpawnCase{7, {"...o#.....", "....oo...."}},
+    SpawnCase{7, {"...oo.....", "....#o...."}}, SpawnCase{7, {"...oo.....", "....o#...."}}),
+    kByWhat);
+// clang-format on
+
 // The rows from `first` down, each before the removal and after it, and the score from `from`.
 struct RowsCase {
     int first;
