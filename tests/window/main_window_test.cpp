@@ -11,6 +11,7 @@
 
 #include "window/app_icon.h"
 #include "window/frm_main.h"
+#include "window/key_map.h"
 
 namespace {
 
@@ -67,6 +68,50 @@ void Describe(QMenu* menu, QStringList& out) {
         if (a->menu()) Describe(a->menu(), out);
     }
 }
+
+// Each row of keys as Qt reports them, from the left, and the code each key gives: the code of
+// its place on the keyboard, whatever the layout, the shift state and the keypad's Num Lock.
+std::vector<int> Keys(std::u16string_view keys) { return {keys.begin(), keys.end()}; }
+struct KeyRow {
+    const char* name;
+    std::vector<int> keys;
+    Qt::KeyboardModifiers modifiers;
+    std::vector<int> codes;
+};
+// clang-format off
+const std::vector<int> kDigits = {192, '1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 189, 187},
+    kTop = {'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', 219, 221, 220},
+    kHome = {'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 186, 222},
+    kBottom = {'Z', 'X', 'C', 'V', 'B', 'N', 'M', 188, 190, 191},
+    kPad = {96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 109, 110, 110, 111},
+    kNamed = {8, 9, 9, 12, 13, 13, 16, 17, 18, 18, 19, 20, 27, 32, 33, 34, 35, 36, 37, 38, 39, 40,
+              44, 45, 46, 91, 93, 144, 145, 112, 123, 135};
+// clang-format on
+const std::vector<int> kNamedKeys = {
+    Qt::Key_Backspace, Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Clear,      Qt::Key_Return,
+    Qt::Key_Enter,     Qt::Key_Shift,    Qt::Key_Control, Qt::Key_Alt,        Qt::Key_AltGr,
+    Qt::Key_Pause,     Qt::Key_CapsLock, Qt::Key_Escape,  Qt::Key_Space,      Qt::Key_PageUp,
+    Qt::Key_PageDown,  Qt::Key_End,      Qt::Key_Home,    Qt::Key_Left,       Qt::Key_Up,
+    Qt::Key_Right,     Qt::Key_Down,     Qt::Key_Print,   Qt::Key_Insert,     Qt::Key_Delete,
+    Qt::Key_Meta,      Qt::Key_Menu,     Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_F1,
+    Qt::Key_F12,       Qt::Key_F24};
+const KeyRow kKeyRows[] = {
+    {"digits", Keys(u"`1234567890-="), {}, kDigits},
+    {"digits shifted", Keys(u"~!@#$%^&*()_+"), Qt::ShiftModifier, kDigits},
+    {"digits, Russian", Keys(u"Ё1234567890-="), {}, kDigits},
+    {"top row", Keys(u"QWERTYUIOP[]\\"), {}, kTop},
+    {"top row shifted", Keys(u"QWERTYUIOP{}|"), Qt::ShiftModifier, kTop},
+    {"top row, Russian", Keys(u"ЙЦУКЕНГШЩЗХЪ\\"), {}, kTop},
+    {"home row", Keys(u"ASDFGHJKL;'"), {}, kHome},
+    {"home row shifted", Keys(u"ASDFGHJKL:\""), Qt::ShiftModifier, kHome},
+    {"home row, Russian", Keys(u"ФЫВАПРОЛДЖЭ"), {}, kHome},
+    {"bottom row", Keys(u"ZXCVBNM,./"), {}, kBottom},
+    {"bottom row shifted", Keys(u"ZXCVBNM<>?"), Qt::ShiftModifier, kBottom},
+    {"bottom row, Russian", Keys(u"ЯЧСМИТЬБЮ"), {}, kBottom},
+    {"keypad", Keys(u"0123456789*+-.,/"), Qt::KeypadModifier, kPad},
+    {"named keys", kNamedKeys, {}, kNamed},
+    {"named keys on the keypad", kNamedKeys, Qt::KeypadModifier, kNamed},
+};
 
 }  // namespace
 
@@ -165,6 +210,19 @@ private slots:
         menu->popup({}), menu->hide();
         QTest::sendKeyEvent(QTest::Click, menu->windowHandle(), Qt::Key_Escape, "", {});
         QVERIFY(!w.layer().TimerEnabled());
+    }
+
+    void eachKeyGivesTheCodeOfItsPlaceOnTheKeyboard_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(kKeyRows)); ++i) QTest::newRow(kKeyRows[i].name) << i;
+    }
+    void eachKeyGivesTheCodeOfItsPlaceOnTheKeyboard() {
+        QFETCH(int, row);
+        const KeyRow& r = kKeyRows[row];
+        for (std::size_t i = 0; i < r.keys.size(); ++i) {
+            QVERIFY2(blokka::virtualKeyCode(r.keys[i], r.modifiers) == r.codes[i],
+                     qPrintable(QString("key %1 of the row").arg(i + 1)));
+        }
     }
 
     void closingEndsTheEventLoopAndTheTimerForGood() {
