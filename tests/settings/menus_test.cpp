@@ -81,13 +81,13 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheModeEachWithAColourOfItsOwn) 
 constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,
                kThrees = &Game::mnuFigures2_Click, kInTurn = &Game::mnuFiguresABC_Click;
 void PrintTo(const Appearance& a, std::ostream* os) {
-    *os << (a.clicks.empty() ? "at random from the start" : "");
+    *os << "from random";
     for (auto click : a.clicks)
-        *os << (click == kRandom  ? " at random"
-                : click == kPairs ? " in pairs"
-                                  : "")
-            << (click == kThrees   ? " in threes"
-                : click == kInTurn ? " in turn"
+        *os << (click == kPairs    ? " to pairs"
+                : click == kThrees ? " to threes"
+                                   : "")
+            << (click == kInTurn   ? " to in turn"
+                : click == kRandom ? " to random"
                                    : "");
 }
 INSTANTIATE_TEST_SUITE_P(

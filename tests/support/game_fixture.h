@@ -23,17 +23,14 @@ inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     return cells;
 }
 
-// A parameterised case's name from what PrintTo tells of it, in the letters gtest allows:
+// Names a parameterised case by what PrintTo tells of it, in the letters gtest allows:
 // "left, at the wall" becomes left_at_the_wall.
-inline std::string CaseName(const std::string& what) {
+inline constexpr auto kByWhat = [](const auto& info) {
     std::string name;
-    for (char c : what)
+    for (const char c : ::testing::PrintToString(info.param))
         if (std::isalnum(static_cast<unsigned char>(c)) || !(name.empty() || name.ends_with('_')))
             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name.ends_with('_') ? name.substr(0, name.size() - 1) : name;
-}
-inline constexpr auto kByWhat = [](const auto& info) {
-    return CaseName(::testing::PrintToString(info.param));
+    return name.ends_with('_') ? name.erase(name.size() - 1) : name;
 };
 
 // The states tables run through, by number.
