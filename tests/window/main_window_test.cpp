@@ -97,8 +97,10 @@ const KeyRow kKeyRows[] = {
      {'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 186, 222}},
     {"bottom row", {}, {U"ZXCVBNM,./", U"ZXCVBNM<>?", U"ЯЧСМИТЬБЮ"},
      {'Z', 'X', 'C', 'V', 'B', 'N', 'M', 188, 190, 191}},
-    {"keypad", Qt::KeypadModifier, {U"0123456789*+-.,/="},
-     {96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 109, 110, 110, 111, 0}},
+    {"keypad", Qt::KeypadModifier, {U"0123456789*+-.,/"},
+     {96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 109, 110, 110, 111}},
+    {"the main keyboard's symbols, from the keypad: none", Qt::KeypadModifier,
+     {U"=;:<_>?`~[{\\|]}'\"!@#$%^&()"}, std::vector<int>(26, 0)},
     {"named keys", {}, {kNamedKeys, kNamedKeys}, kNamedCodes},
     {"named keys on the keypad", Qt::KeypadModifier, {kNamedKeys, kNamedKeys}, kNamedCodes},
 };
