@@ -11,7 +11,7 @@ at_exit() {
 }
 
 # Starts Xvfb on a free display (800 by 800, 24-bit, black root) and exports DISPLAY, with a
-# private runtime directory for Qt. Both go away when the calling script exits.
+# private runtime directory for Qt and no session bus. Both go away when the calling script exits.
 start_x_server() {
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps installs it)" >&2; exit 2; }
     local fifo
@@ -28,6 +28,8 @@ start_x_server() {
     export DISPLAY=":$number"
     XDG_RUNTIME_DIR=$(mktemp -d /tmp/blokka-bench-runtime.XXXXXX)
     export XDG_RUNTIME_DIR
+    # Without a session bus Qt would have one started for the display, outliving the script.
+    export DBUS_SESSION_BUS_ADDRESS=disabled:
     at_exit "rm -rf '$XDG_RUNTIME_DIR'"
 }
 

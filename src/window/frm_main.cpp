@@ -142,8 +142,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     }
     // An open menu gets its keys as usual.
     if (QApplication::activePopupWidget() != nullptr) return false;
+    // A key that comes right after a menu closed, before the window has the keyboard back, is
+    // addressed to the closed menu: it is the game's all the same.
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) return false;
+    if (widget == nullptr || (widget->window() != this && widget->window()->isVisible())) {
+        return false;
+    }
 
     auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::ShortcutOverride) {

@@ -18,6 +18,10 @@ protected:
 struct KeyCase {
     int code, rotation = 0, pivot = 0;
 };
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << "key " << c.code << (c.pivot == 0 ? " does nothing" : " resumes and moves to ")
+        << (c.pivot == 0 ? "" : std::to_string(c.pivot) + (c.rotation != 0 ? " turned" : ""));
+}
 
 class KeyMapTest : public KeyboardTest, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -39,7 +43,7 @@ TEST_P(KeyMapTest, WhilePausedOnlyAMoveKeyResumesAndActs) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Keys, KeyMapTest, ::testing::ValuesIn(std::vector<KeyCase>{
     {37, 0, 14}, {65, 0, 14}, {39, 0, 16}, {68, 0, 16}, {38, 1, 15}, {87, 1, 15}, {40, 0, 25},
-    {83, 0, 25}, {32}, {33}, {109}, {113}}));
+    {83, 0, 25}, {32}, {33}, {109}, {113}}), kByWhat);
 // clang-format on
 
 TEST_F(KeyboardTest, PAndPauseAndTheMenuItemTogglePauseAndAfterAGameOverNoKeyActs) {
@@ -86,7 +90,11 @@ TEST_P(SpeedKeyTest, StepsBy50AndStopsAtTheBoundWithTheMarkOnItsLevel) {
 INSTANTIATE_TEST_SUITE_P(FasterAndSlower, SpeedKeyTest,
                          ::testing::Values(std::array{33, 7, 50}, std::array{107, 7, 50},
                                            std::array{187, 7, 50}, std::array{34, 14, 1000},
-                                           std::array{109, 14, 1000}, std::array{189, 14, 1000}));
+                                           std::array{109, 14, 1000}, std::array{189, 14, 1000}),
+                         [](const auto& i) {
+                             return "key_" + std::to_string(i.param[0]) + "_stops_at_" +
+                                    std::to_string(i.param[2]) + "_ms";
+                         });
 
 // After Escape, per action (rows) and state (running, paused, over): the timer, then the window.
 constexpr const char* kEscapes[4][3] = {
@@ -110,7 +118,10 @@ TEST_P(EscapeTest, DoesWhatTheChosenActionSaysInEveryState) {
     EXPECT_TRUE(Holds());
 }
 
-INSTANTIATE_TEST_SUITE_P(ActionsAndStates, EscapeTest, ::testing::Range(0, 12));
+constexpr const char* kActions[] = {"nothing", "pause", "minimise", "close"};
+INSTANTIATE_TEST_SUITE_P(ActionsAndStates, EscapeTest, ::testing::Range(0, 12), [](const auto& i) {
+    return std::string(kActions[i.param / 3]) + "_while_" + kStateNames[i.param % 3];
+});
 
 class MouseTest : public KeyboardTest {
 protected:

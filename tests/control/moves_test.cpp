@@ -73,12 +73,16 @@ INSTANTIATE_TEST_SUITE_P(Directions, MoveTest, ::testing::Values(
         ".......... .........."}},
     MoveCase{"turn, blocked by the floor", 1, 0, 38, {
         "...oooo... ...oooo...",
-        ".......... .........."}}));
+        ".......... .........."}}), kByWhat);
 // clang-format on
 
 struct TurnCase {
     int type, from, pivot, newPivot;
 };
+void PrintTo(const TurnCase& c, std::ostream* os) {
+    *os << "type " << c.type << " from " << c.from << " at " << c.pivot << " turns at "
+        << c.newPivot;
+}
 
 class TurnTest : public GameTest, public ::testing::WithParamInterface<TurnCase> {
 protected:
@@ -121,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         {3, 3, 30, 29}, {3, 3, 29, 29},   {5, 0, 5, 15},    {5, 0, 15, 15},   {5, 0, 189, 189},
         {5, 1, 30, 29}, {5, 1, 29, 29},   {6, 0, 15, 15},   {6, 0, 185, 185}, {6, 1, 21, 22},
         {6, 1, 29, 29}, {6, 2, 25, 25},   {6, 3, 30, 29},   {6, 3, 29, 29},   {7, 0, 5, 15},
-        {7, 0, 15, 15}, {7, 0, 189, 189}, {7, 1, 30, 29},   {7, 1, 29, 29}}));
+        {7, 0, 15, 15}, {7, 0, 189, 189}, {7, 1, 30, 29},   {7, 1, 29, 29}}),
+    kByWhat);
 
 using DropTest = GameTest;
 

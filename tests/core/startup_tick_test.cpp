@@ -47,12 +47,54 @@ TEST_F(TickTest, ALandingTickFixesRemovesTheFullRowsScoresAndThenBringsTheNextFi
     EXPECT_TRUE(game.Score == 4 && game.Rotation == 0 && Holds());
 }
 
+// A figure of `type` waiting, and rows 1 and 2 side by side as it would come in: '#' the one of
+// its cells already taken by a fixed cell, 'o' its other cells.
+struct SpawnCase {
+    int type;
+    std::string rows;
+};
+void PrintTo(const SpawnCase& c, std::ostream* os) {
+    const std::size_t at = c.rows.find('#');
+    *os << "type " << c.type << " with cell " << at / 11 * 10 + at % 11 + 1 << " taken";
+}
+
+class SpawnTest : public GameTest, public ::testing::WithParamInterface<SpawnCase> {};
+
+TEST_P(SpawnTest, AnyOfItsCellsTakenInEitherTopRowEndsTheGameAndTheFigureStaysOut) {
+    const auto& [type, rows] = GetParam();
+    Ready(type);
+    Rows board = {rows.substr(0, 10), rows.substr(11)};
+    for (std::string& row : board) std::ranges::replace(row, 'o', '.');
+    SetBoard(1, board);
+    fake.Tick();
+    EXPECT_TRUE(game.GameOver == 1 && !fake.timerOn && Falling().empty());
+    EXPECT_EQ(Board(1, 2), board);
+    EXPECT_TRUE(Holds());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryTypeAndCell, SpawnTest, ::testing::ValuesIn(std::vector<SpawnCase>{
+    {1, "...#ooo... .........."}, {1, "...o#oo... .........."}, {1, "...oo#o... .........."},
+    {1, "...ooo#... .........."}, {2, "...#...... ...ooo...."}, {2, "...o...... ...#oo...."},
+    {2, "...o...... ...o#o...."}, {2, "...o...... ...oo#...."}, {3, ".....#.... ...ooo...."},
+    {3, ".....o.... ...#oo...."}, {3, ".....o.... ...o#o...."}, {3, ".....o.... ...oo#...."},
+    {4, "....#o.... ....oo...."}, {4, "....o#.... ....oo...."}, {4, "....oo.... ....#o...."},
+    {4, "....oo.... ....o#...."}, {5, "....#o.... ...oo....."}, {5, "....o#.... ...oo....."},
+    {5, "....oo.... ...#o....."}, {5, "....oo.... ...o#....."}, {6, "....#..... ...ooo...."},
+    {6, "....o..... ...#oo...."}, {6, "....o..... ...o#o...."}, {6, "....o..... ...oo#...."},
+    {7, "...#o..... ....oo...."}, {7, "...o#..... ....oo...."}, {7, "...oo..... ....#o...."},
+    {7, "...oo..... ....o#...."}}), kByWhat);
+// clang-format on
+
 // The rows from `first` down, each before the removal and after it, and the score from `from`.
 struct RowsCase {
     int first;
     Rows rows;
     int score, from = 0;
 };
+void PrintTo(const RowsCase& c, std::ostream* os) {
+    *os << "from row " << c.first << " the score " << c.from << " becomes " << c.score;
+}
 
 class RowsTest : public GameTest, public ::testing::WithParamInterface<RowsCase> {};
 
@@ -87,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::Values(
                  "########## 7........."}, 1},
     RowsCase{20, {"########## .........."}, 31999, 31998},
     RowsCase{19, {"########## ..........",
-                  "########## .........."}, 32000, 31999}));
+                  "########## .........."}, 32000, 31999}), kByWhat);
 // clang-format on
 
 }  // namespace

@@ -64,15 +64,6 @@ struct Blokka {
         }
         return cells;
     }
-    // Whether the cells stand still for `span` at some time before `deadline`.
-    bool StandsStill(std::chrono::milliseconds span, std::chrono::seconds deadline = 20s) {
-        for (const auto end = std::chrono::steady_clock::now() + deadline;
-             std::chrono::steady_clock::now() < end;)
-            if (const std::string cells = Cells();
-                !WaitUntil([&] { return Cells() != cells; }, span))
-                return true;
-        return false;
-    }
     // Opens "Игра" with a click on its caption, then presses `keys` (see MenuKeys).
     void Choose(const Strings& keys) { x.Click(frame.x + 15, client.y - 10, 1), x.Keys(keys); }
 

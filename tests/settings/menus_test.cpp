@@ -80,6 +80,16 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheModeEachWithAColourOfItsOwn) 
 
 constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,
                kThrees = &Game::mnuFigures2_Click, kInTurn = &Game::mnuFiguresABC_Click;
+void PrintTo(const Appearance& a, std::ostream* os) {
+    *os << "from random";
+    for (auto click : a.clicks)
+        *os << (click == kPairs    ? " to pairs"
+                : click == kThrees ? " to threes"
+                                   : "")
+            << (click == kInTurn   ? " to in turn"
+                : click == kRandom ? " to random"
+                                   : "");
+}
 INSTANTIATE_TEST_SUITE_P(
     Modes, AppearanceTest,
     ::testing::Values(  // pairs and threes count from the click: the waiting 6 comes twice
@@ -89,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
         Appearance{{kPairs, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, {}},  // the 6 comes once
         Appearance{{kInTurn}, {}, {6, 7, 1, 2}, {}},
         Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, {}},
-        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, {}}));
+        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, {}}),
+    kByWhat);
 
 }  // namespace
 }  // namespace blokka::testing

@@ -23,6 +23,19 @@ inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     return cells;
 }
 
+// Names a parameterised case by what PrintTo tells of it, in the letters gtest allows:
+// "left, at the wall" becomes left_at_the_wall.
+inline constexpr auto kByWhat = [](const auto& info) {
+    std::string name;
+    for (const char c : ::testing::PrintToString(info.param))
+        if (std::isalnum(static_cast<unsigned char>(c)) || !(name.empty() || name.ends_with('_')))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name.ends_with('_') ? name.erase(name.size() - 1) : name;
+};
+
+// The states tables run through, by number.
+inline constexpr const char* kStateNames[] = {"running", "paused", "over"};
+
 // The left (0) or right (1) board of rows drawn side by side, before and after.
 inline Rows Half(const Rows& rows, int half) {
     Rows out;

@@ -18,6 +18,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -37,15 +39,19 @@ bool WaitUntil(auto ready, std::chrono::milliseconds deadline = 20s) {
     return true;
 }
 
-// A child process, its output discarded, killed when this object goes or its parent dies.
+// A child process, its output discarded or its standard output into `out`, killed when this
+// object goes or its parent dies, however that ends: a crash, a time-out's kill or Ctrl-C.
 struct Process {
-    explicit Process(const Strings& argv) {
+    explicit Process(const Strings& argv, int out = -1) {
         std::vector<char*> args;
         for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
+        const pid_t parent = getpid();
         if ((pid = fork()) != 0) return;
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        for (const int fd : {0, 1, 2}) dup2(open("/dev/null", O_RDWR), fd);
+        if (getppid() != parent) _exit(1);  // the parent died before it could be told
+        for (const int fd : {0, 1, 2})
+            dup2(fd == 1 && out >= 0 ? out : open("/dev/null", O_RDWR), fd);
         _exit(execvp(args[0], args.data()));
     }
     ~Process() { Kill(); }
@@ -99,21 +105,30 @@ struct Grab {
     bool shared;
 };
 
-// A connection to the X server of $DISPLAY, or to a private Xvfb started for it, which ends
-// once its last client has gone (DISPLAY names it from then on).
+// A connection to the X server of $DISPLAY, or to a private Xvfb started for it and ended with
+// it (DISPLAY names it from then on).
 struct Client {
     explicit Client(bool ownServer = false) {
         if (ownServer) {
-            // Xvfb tells its number once it takes connections, through a pipe left open. Picking
-            // its own number it takes no lock, and would take over the socket file of a server
-            // outside its network namespace: its clients use the abstract socket alone.
-            FILE* told = popen(
-                "exec Xvfb -displayfd 1 -nolisten tcp -nolisten unix -terminate 2>/dev/null", "r");
-            int number = -1;
-            if (told == nullptr || std::fscanf(told, "%d", &number) != 1)
-                throw std::runtime_error("no Xvfb");
-            setenv("DISPLAY", std::string(":").append(std::to_string(number)).c_str(), 1);
+            // Xvfb tells its number once it takes connections, through a pipe. Picking its own
+            // number it takes no lock, and would take over the socket file of a server outside
+            // its network namespace: its clients use the abstract socket alone.
+            int told[2];
+            if (pipe2(told, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
+            server.emplace(
+                Strings{"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"},
+                told[1]);
+            close(told[1]);
+            // The whole line: the server writes the newline apart, and a closed pipe ends it.
+            std::string number = ":";
+            for (char c = 0; read(told[0], &c, 1) == 1 && c != '\n';) number += c;
+            close(told[0]);
+            if (number.size() == 1) throw std::runtime_error("no Xvfb");
+            setenv("DISPLAY", number.c_str(), 1);
             unsetenv("QT_QPA_PLATFORM");  // not the offscreen platform of the Qt tests
+            // Without a session bus Qt would have one started for the display, which would
+            // outlive the test; the programs on this server have none.
+            setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
         }
         if ((display = XOpenDisplay(nullptr)) == nullptr) throw std::runtime_error("no X server");
         // Windows come and go while they are looked at: a vanished one is no failure.
@@ -167,6 +182,7 @@ struct Client {
         XFlush(display);
     }
 
+    std::optional<Process> server;  // ended after the connection has closed
     Display* display;
 };
 

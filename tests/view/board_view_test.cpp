@@ -32,7 +32,8 @@ TEST_P(ViewTest, EachSizeMovesTheCellsAndTheLabelAndChangesNothingElse) {
     EXPECT_TRUE(fake.timerOn == running && fake.restarts == 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(RunningPausedOver, ViewTest, ::testing::Range(0, 3));
+INSTANTIATE_TEST_SUITE_P(RunningPausedOver, ViewTest, ::testing::Range(0, 3),
+                         [](const auto& i) { return std::string(kStateNames[i.param]); });
 
 // A game well under way, every setting moved from its start value, the score at its cap, paused.
 class NewGameTest : public GameTest {
