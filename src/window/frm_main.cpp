@@ -40,6 +40,9 @@ frmMain::frmMain(QString instanceName, QWidget* parent)
     usePlatformFonts();
     // The menu bar stays in the window on every desktop, so the client area is the same.
     menuBar()->setNativeMenuBar(false);
+    // A widget takes the font Qt keeps for its class only after it is first laid out: set now,
+    // the bar has its final height when the window's size is worked out from it below.
+    menuBar()->setFont(QApplication::font("QMenuBar"));
     buildMenus();
     setCentralWidget(&layer_.canvas());
 
