@@ -83,7 +83,7 @@ windows-package: windows
 test-windows: windows-package build
 	ctest --test-dir $(WINDOWS) --output-on-failure -j 2
 	@cmake -S . -B $(BUILD) -DBLOKKA_WINDOWS_BUILD=$(CURDIR)/$(WINDOWS) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target blokka_e2e_tests
+	@cmake --build $(BUILD) -j $(JOBS) --target blokka_e2e_tests blokka_fault_tests
 	ctest --test-dir $(BUILD) --output-on-failure -L wine
 
 # The program's size, start-up and memory under Wine, beside the baseline window built alike.
