@@ -12,12 +12,16 @@ at_exit() {
 
 # Starts Xvfb on a free display (800 by 800, 24-bit, black root) and exports DISPLAY, with a
 # private runtime directory for Qt and no session bus. Both go away when the calling script exits.
+# In a network namespace of the script's own (see isolate) the server listens on its abstract
+# socket only: a socket file in /tmp/.X11-unix could be replaced by a server in another
+# namespace that picks the same number, as it does not see this one.
 start_x_server() {
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (scripts/install-deps installs it)" >&2; exit 2; }
-    local fifo
+    local fifo listen=()
+    [ "${BLOKKA_BENCH_ISOLATED:-0}" = 1 ] && listen=(-nolisten unix)
     fifo=$(mktemp -u /tmp/blokka-bench-display.XXXXXX)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 800x800x24 -br -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 800x800x24 -br -nolisten tcp "${listen[@]}" 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     # The values are written into the command now, so that a second server has its own.
     at_exit "kill $XVFB_PID 2>/dev/null; wait $XVFB_PID 2>/dev/null"
@@ -44,23 +48,33 @@ field() {
 }
 
 # Blokka refuses to start while another instance of this user runs: it holds an abstract unix
-# socket named after the user. Such sockets belong to a network namespace, so the benchmarks
-# start every program in a namespace of its own where they can: then neither a game the user is
-# playing nor a test running at the same time stops the measured one, nor is disturbed by it.
-# Sets ISOLATE to the command prefix (empty where namespaces are not allowed).
-choose_isolation() {
-    ISOLATE=()
-    if unshare -n true 2>/dev/null; then
-        ISOLATE=(unshare -n)
-    elif unshare -rn true 2>/dev/null; then
-        ISOLATE=(unshare -rn)
-    fi
+# socket named after the user. Such sockets belong to a network namespace, so a benchmark runs
+# in a namespace of its own where it can, its X server and programs together: then neither a
+# game the user is playing nor a test running at the same time stops the measured one, nor is
+# disturbed by it. Runs the calling script anew in such a namespace, unless it already runs in
+# one of its own or namespaces are not allowed; BLOKKA_BENCH_ISOLATED then tells which.
+isolate() {  # "$0" "$@"
+    [ -n "${BLOKKA_BENCH_ISOLATED:-}" ] && return 0
+    local prefix
+    prefix=$(namespace_prefix)
+    [ -n "$prefix" ] && exec env BLOKKA_BENCH_ISOLATED=1 $prefix "$@"
+    export BLOKKA_BENCH_ISOLATED=0
+}
+
+# The command that runs a program in a network namespace of its own, or nothing where
+# namespaces are not allowed.
+namespace_prefix() {
+    local prefix
+    for prefix in "unshare -n" "unshare -rn"; do
+        $prefix true 2>/dev/null && { echo "$prefix"; return 0; }
+    done
+    return 0
 }
 
 # Without a namespace of its own, waits up to two minutes for any other Blokka of this user to
 # end; fails if it does not.
 wait_until_no_blokka_runs() {
-    [ ${#ISOLATE[@]} -gt 0 ] && return 0
+    [ "${BLOKKA_BENCH_ISOLATED:-0}" = 1 ] && return 0
     local name="@blokka-$(id -u)" waited=0
     while grep -q -- "$name\$" /proc/net/unix; do
         [ "$waited" -eq 0 ] && echo "  (waiting for another Blokka of this user to end)" >&2
