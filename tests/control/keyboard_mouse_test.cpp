@@ -56,45 +56,24 @@ TEST_F(KeyboardTest, PAndPauseAndTheMenuItemTogglePauseAndAfterAGameOverNoKeyAct
     EndTheGame();
     const GameState over = game;
     fake.ForgetPaints();
-    for (int code : {80, 19, 37, 65, 39, 68, 38, 87, 40, 83, 32, 33, 107, 187, 34, 109, 189})
-        Key(code);
+    for (int code = 0; code < 256; ++code) Key(code);
     game.mnuPause_Click();
     EXPECT_EQ(State(), over);
     EXPECT_TRUE(!fake.timerOn && fake.interval == 350 && std::ranges::count(fake.paints, 0) == 209);
 }
 
-TEST_F(KeyboardTest, DownRestartsTheIntervalButOnARestingFigureFixesItAndLeavesTheTimer) {
-    Key(40);
-    EXPECT_EQ(fake.restarts, 2);
-    SetBoard(20, {"###...####"});
-    for (int i = 0; i < 17; ++i) Key(40);
-    fake.restarts = 0;
-    Key(83);
-    EXPECT_EQ(Board(19, 20), Rows({"....3.....", "###333####"}));
-    EXPECT_TRUE(fake.restarts == 0 && game.Score == 0);  // the full row waits for the tick
-}
-
-// Held from the start value 350 ms: six steps reach a bound, a seventh (or fourteenth) stays.
-class SpeedKeyTest : public KeyboardTest,
-                     public ::testing::WithParamInterface<std::array<int, 3>> {};
-
-TEST_P(SpeedKeyTest, StepsBy50AndStopsAtTheBoundWithTheMarkOnItsLevel) {
-    const auto [code, presses, bound] = GetParam();
-    for (int i = 1; i <= presses; ++i) {
-        Key(code);
-        EXPECT_EQ(fake.interval, std::clamp(350 + (bound < 350 ? -50 : 50) * i, 50, 1000));
-        EXPECT_TRUE(Holds());
+// From 350 ms six steps reach the fastest interval and thirteen the slowest; more stay there.
+TEST_F(KeyboardTest, SpeedKeysStepBy50AndStopAtTheBoundWithTheMarkOnItsLevel) {
+    for (auto [code, step] :
+         {std::pair{33, -50}, {107, -50}, {187, -50}, {34, 50}, {109, 50}, {189, 50}}) {
+        game.mnuSpeed350_Click();
+        for (int i = 1; i <= 14; ++i) {
+            Key(code);
+            EXPECT_TRUE(fake.interval == std::clamp(350 + step * i, 50, 1000) && Holds())
+                << "key " << code << " pressed " << i << " times";
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(FasterAndSlower, SpeedKeyTest,
-                         ::testing::Values(std::array{33, 7, 50}, std::array{107, 7, 50},
-                                           std::array{187, 7, 50}, std::array{34, 14, 1000},
-                                           std::array{109, 14, 1000}, std::array{189, 14, 1000}),
-                         [](const auto& i) {
-                             return "key_" + std::to_string(i.param[0]) + "_stops_at_" +
-                                    std::to_string(i.param[2]) + "_ms";
-                         });
 
 // After Escape, per action (rows) and state (running, paused, over): the timer, then the window.
 constexpr const char* kEscapes[4][3] = {
@@ -123,23 +102,18 @@ INSTANTIATE_TEST_SUITE_P(ActionsAndStates, EscapeTest, ::testing::Range(0, 12), 
     return std::string(kActions[i.param / 3]) + "_while_" + kStateNames[i.param % 3];
 });
 
-class MouseTest : public KeyboardTest {
-protected:
-    void SetUp() override {
-        KeyboardTest::SetUp();
-        game.mnuMouse_Click();
-    }
-};
+using MouseTest = KeyboardTest;
 
 TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnderIt) {
+    game.mnuMouse_Click();
     game.Img_MouseMove(199);  // column 9
     EXPECT_EQ(Board(1, 2), Rows({"........o.", ".......ooo"}));
     game.Img_MouseMove(41);  // column 1: the anchor stops one column short of the wall
     EXPECT_EQ(game.Pivot, 12);
-    SetCell(17, true);
+    game.CellState(17) = kFixed;
     game.Img_MouseMove(200);
     EXPECT_EQ(game.Pivot, 15);  // stopped by the fixed cell
-    SetCell(17, false);
+    game.CellState(17) = kEmpty;
     game.Img_MouseMove(200);  // every later move tries again
     EXPECT_EQ(game.Pivot, 19);
     game.Img_MouseMove(28);  // column 8
@@ -154,6 +128,7 @@ TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnde
 }
 
 TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButTheMiddleOrTheBoxDoNothing) {
+    game.mnuMouse_Click();
     for (auto [cell, button] : {std::pair{100, 4}, {203, 2}, {203, 1}})
         game.Img_MouseDown(cell, button);
     EXPECT_EQ(Falling(), FigureCells(6, 0, 15));
@@ -165,9 +140,8 @@ TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButTheMiddleOrTheB
 
 TEST_F(MouseTest, NothingReactsWhilePausedOrOverOrWithSteeringOffButTheCellIsRecorded) {
     game.Img_MouseMove(16);
-    for (int state = 0; state < 3; ++state) {
-        if (state == 0) game.mnuMouse_Click();  // steering off: only MouseCell changes
-        if (state > 0) Key(80);                 // pauses, then resumes for the game to end
+    for (int state = 0; state < 3; ++state) {  // steering off, then on and paused, then over
+        if (state > 0) Key(80);                // pauses, then resumes for the game to end
         if (state == 2) EndTheGame();
         GameState expected = game;
         expected.MouseCell = Integer(state == 0 ? 30 : game.MouseCell);
@@ -175,7 +149,7 @@ TEST_F(MouseTest, NothingReactsWhilePausedOrOverOrWithSteeringOffButTheCellIsRec
         game.Img_MouseDown(100, 2);
         game.Img_MouseDown(100, 1);
         EXPECT_EQ(State(), expected) << state;
-        if (state == 0) game.mnuMouse_Click();  // back on: the click itself moves nothing
+        if (state == 0) game.mnuMouse_Click();  // on: the click itself moves nothing
         EXPECT_TRUE(Holds()) << state;
     }
 }

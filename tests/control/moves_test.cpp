@@ -8,23 +8,28 @@
 namespace blokka::testing {
 namespace {
 
-// Rows down to the floor, each the board before the key and after it.
+// Rows down to the floor, each the board before the key and after it, and whether the key
+// starts the interval to the next tick anew.
 struct MoveCase {
     const char* what;
     int type, rotation, key;  // a virtual-key code: 37 left, 38 turn, 39 right, 40 down, 32 drop
     Rows rows;
+    bool restarts = false;
 };
 void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.what; }
 
 class MoveTest : public GameTest, public ::testing::WithParamInterface<MoveCase> {};
 
-TEST_P(MoveTest, GoesWhereTheWayIsFreeAndStopsAtWallsFloorAndFixedCells) {
+TEST_P(MoveTest,
+       GoesWhereTheWayIsFreeStopsAtWallsFloorAndFixedCellsAndOnlyAFallRestartsTheInterval) {
     const MoveCase& c = GetParam();
     const int first = 21 - int(c.rows.size());
     Ready();
     SetBoard(first, Half(c.rows, 0), c.type, c.rotation);
+    fake.restarts = 0;
     Key(c.key);
     EXPECT_EQ(Board(first, 20), Half(c.rows, 1));
+    EXPECT_EQ(fake.restarts, int(c.restarts));
     EXPECT_TRUE(Holds());
 }
 
@@ -58,19 +63,22 @@ INSTANTIATE_TEST_SUITE_P(Directions, MoveTest, ::testing::Values(
     MoveCase{"down, free beside diagonal fixed cells", 5, 0, 40, {
         "....oo.... ..........",
         "...oo..... ....oo....",
-        "..#...#... ..#oo.#..."}},
+        "..#...#... ..#oo.#..."}, true},
     MoveCase{"down onto a fixed cell: fixed at once", 3, 0, 40, {
         "......o... ......3...",
         "....ooo... ....333...",
         "......#... ......#..."}},
-    MoveCase{"down onto the floor: fixed at once", 2, 2, 40, {
+    MoveCase{"down onto the floor: fixed at once, the full row left for the tick", 2, 2, 40, {
         ".ooo...... .333......",
-        "...o...... ...3......"}},
-    MoveCase{"drop onto the first fixed cell below", 6, 2, 32, {
+        "###o###### ###3######"}},
+    MoveCase{"drop onto the first fixed cells below, the full row left for the tick", 6, 2, 32, {
         ".ooo...... ..........",
-        "..o....... .333......",
-        "...#...... ..3#......",
-        ".......... .........."}},
+        "..o....... ..........",
+        ".......... .333......",
+        "##.####### ##3#######"}, true},
+    MoveCase{"drop of a resting figure: nothing, the tick fixes it", 4, 0, 32, {
+        "oo........ oo........",
+        "oo........ oo........"}},
     MoveCase{"turn, blocked by the floor", 1, 0, 38, {
         "...oooo... ...oooo...",
         ".......... .........."}}), kByWhat);
@@ -84,24 +92,20 @@ void PrintTo(const TurnCase& c, std::ostream* os) {
         << c.newPivot;
 }
 
-class TurnTest : public GameTest, public ::testing::WithParamInterface<TurnCase> {
-protected:
-    void SetUp() override {
-        Ready();
-        Place(c.type, c.from, c.pivot);
-    }
+class TurnTest : public GameTest, public ::testing::WithParamInterface<TurnCase> {};
+
+TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTakeIsFixed) {
     const TurnCase& c = GetParam();
     const int to = (c.from + 1) % kFigures[c.type].orientationCount;
     const std::vector<int> before = FigureCells(c.type, c.from, c.pivot);
     const std::vector<int> after = FigureCells(c.type, to, c.newPivot);
-};
-
-TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTakeIsFixed) {
+    Ready();
+    Place(c.type, c.from, c.pivot);
     for (int taken : after) {
         if (std::ranges::find(before, taken) != before.end()) continue;
-        SetCell(taken, true);
+        game.CellState(taken) = kFixed;
         game.RotateFigure();
-        SetCell(taken, false);
+        game.CellState(taken) = kEmpty;
         EXPECT_TRUE(Falling() == before && game.Rotation == c.from) << taken;
     }
     fake.ForgetPaints();
@@ -127,22 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
         {6, 1, 29, 29}, {6, 2, 25, 25},   {6, 3, 30, 29},   {6, 3, 29, 29},   {7, 0, 5, 15},
         {7, 0, 15, 15}, {7, 0, 189, 189}, {7, 1, 30, 29},   {7, 1, 29, 29}}),
     kByWhat);
-
-using DropTest = GameTest;
-
-TEST_F(DropTest, FixesAtOnceAndRestartsTheIntervalButLeavesFullRowsAndARestingFigure) {
-    Ready();
-    SetBoard(17, {"oo........", "oo........", "##.#######", "##.#######"}, 4);
-    const GameState resting = game;
-    Key(32);
-    EXPECT_EQ(State(), resting);
-    SetBoard(15, {"..o.......", "..o.......", "..o.......", "..o......."}, 1, 1);
-    fake.restarts = 0;
-    Key(32);
-    EXPECT_EQ(Board(17, 20), Rows({"..3.......", "..3.......", "##3#######", "##3#######"}));
-    EXPECT_TRUE(game.CurType == 0 && game.Rotation == 0 && game.Pivot == 0 && game.Score == 0);
-    EXPECT_TRUE(fake.restarts == 1 && Holds());
-}
 
 }  // namespace
 }  // namespace blokka::testing

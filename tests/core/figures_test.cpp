@@ -18,7 +18,8 @@ std::set<std::pair<int, int>> Shape(int type, int rotation) {
     return shape;
 }
 
-TEST(Figures, TurnAQuarterClockwiseAboutTheAnchorAndComeInAndShowInTheBoxAsOrientationZero) {
+// Where each comes in and how it shows in the box, the spawn pictures tell.
+TEST(Figures, TurnAQuarterClockwiseAboutTheAnchor) {
     for (int type = 1; type <= 7; ++type) {
         const FigureType& f = kFigures[type];
         for (int r = 0; r < f.orientationCount; ++r) {
@@ -30,13 +31,6 @@ TEST(Figures, TurnAQuarterClockwiseAboutTheAnchorAndComeInAndShowInTheBoxAsOrien
             EXPECT_TRUE((next == 0 && f.orientationCount < 4) || turned == Shape(type, next))
                 << type;
         }
-        std::vector<int> spawn(f.spawnCells.begin(), f.spawnCells.end()), box;
-        std::ranges::sort(spawn);
-        EXPECT_EQ(spawn, FigureCells(type, 0, f.spawnPivot)) << type;
-        // Board columns 4 to 7 are box columns 1 to 4; the square sits in box columns 1 and 2.
-        for (int n : spawn)
-            box.push_back(201 + (n - 1) / 10 * 4 + (n - 1) % 10 - (type == 4 ? 4 : 3));
-        EXPECT_EQ(box, std::vector<int>(f.boxCells.begin(), f.boxCells.end())) << type;
     }
 }
 

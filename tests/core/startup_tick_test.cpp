@@ -32,61 +32,45 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     EXPECT_TRUE(game.CurType == 7 && game.NextType == 1 && Holds());
 }
 
-using TickTest = GameTest;
-
-// The upright figure in column 10 lands and completes four rows; their removal moves the fixed
-// cell out of the square's way before it comes in.
-TEST_F(TickTest, ALandingTickFixesRemovesTheFullRowsScoresAndThenBringsTheNextFigure) {
-    Ready(4, 6);
-    SetBoard(2, {"....#....."});
-    SetBoard(16, {"..3.......", "#########o", "#########o", "#########o", "#########o"}, 1, 1);
-    fake.Tick();
-    EXPECT_EQ(Board(1, 6), Rows({"....oo....", "....oo....", "..........", "..........",
-                                 "..........", "....#....."}));
-    EXPECT_EQ(Board(20, 20), Rows{"..3......."});
-    EXPECT_TRUE(game.Score == 4 && game.Rotation == 0 && Holds());
-}
-
-// A figure of `type` waiting, and rows 1 and 2 side by side as it would come in: '#' the one of
-// its cells already taken by a fixed cell, 'o' its other cells.
+// A figure of `type` waiting, and rows 1 and 2 side by side with its cells as it will come in.
 struct SpawnCase {
     int type;
     std::string rows;
 };
-void PrintTo(const SpawnCase& c, std::ostream* os) {
-    const std::size_t at = c.rows.find('#');
-    *os << "type " << c.type << " with cell " << at / 11 * 10 + at % 11 + 1 << " taken";
-}
+void PrintTo(const SpawnCase& c, std::ostream* os) { *os << "type " << c.type; }
 
 class SpawnTest : public GameTest, public ::testing::WithParamInterface<SpawnCase> {};
 
-TEST_P(SpawnTest, AnyOfItsCellsTakenInEitherTopRowEndsTheGameAndTheFigureStaysOut) {
+TEST_P(SpawnTest, ItWaitsInTheBoxAsItWillComeInButAnyOfItsCellsTakenEndsTheGameWithItOut) {
     const auto& [type, rows] = GetParam();
-    Ready(type);
-    Rows board = {rows.substr(0, 10), rows.substr(11)};
-    for (std::string& row : board) std::ranges::replace(row, 'o', '.');
-    SetBoard(1, board);
-    fake.Tick();
-    EXPECT_TRUE(game.GameOver == 1 && !fake.timerOn && Falling().empty());
-    EXPECT_EQ(Board(1, 2), board);
-    EXPECT_TRUE(Holds());
+    for (std::size_t taken = rows.find('o'); taken != std::string::npos;
+         taken = rows.find('o', taken + 1)) {
+        SCOPED_TRACE("cell " + std::to_string(taken / 11 * 10 + taken % 11 + 1) + " taken");
+        Ready(type);
+        // Board columns 4 to 7 are box columns 1 to 4; the square sits in box columns 1 and 2.
+        for (int k = 201, at = type == 4 ? 4 : 3; k <= 208; ++k)
+            EXPECT_EQ(fake.picture[k] == 5, rows[(k - 201) / 4 * 11 + (k - 201) % 4 + at] == 'o');
+        Rows board = {rows.substr(0, 10), rows.substr(11)};
+        for (std::string& row : board) std::ranges::replace(row, 'o', '.');
+        board[taken / 11][taken % 11] = '#';
+        SetBoard(1, board);
+        fake.Tick();
+        EXPECT_TRUE(game.GameOver == 1 && !fake.timerOn && Falling().empty());
+        EXPECT_EQ(Board(1, 2), board);
+        EXPECT_TRUE(Holds());
+    }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(EveryTypeAndCell, SpawnTest, ::testing::ValuesIn(std::vector<SpawnCase>{
-    {1, "...#ooo... .........."}, {1, "...o#oo... .........."}, {1, "...oo#o... .........."},
-    {1, "...ooo#... .........."}, {2, "...#...... ...ooo...."}, {2, "...o...... ...#oo...."},
-    {2, "...o...... ...o#o...."}, {2, "...o...... ...oo#...."}, {3, ".....#.... ...ooo...."},
-    {3, ".....o.... ...#oo...."}, {3, ".....o.... ...o#o...."}, {3, ".....o.... ...oo#...."},
-    {4, "....#o.... ....oo...."}, {4, "....o#.... ....oo...."}, {4, "....oo.... ....#o...."},
-    {4, "....oo.... ....o#...."}, {5, "....#o.... ...oo....."}, {5, "....o#.... ...oo....."},
-    {5, "....oo.... ...#o....."}, {5, "....oo.... ...o#....."}, {6, "....#..... ...ooo...."},
-    {6, "....o..... ...#oo...."}, {6, "....o..... ...o#o...."}, {6, "....o..... ...oo#...."},
-    {7, "...#o..... ....oo...."}, {7, "...o#..... ....oo...."}, {7, "...oo..... ....#o...."},
-    {7, "...oo..... ....o#...."}}), kByWhat);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    EveryType, SpawnTest,
+    ::testing::Values(SpawnCase{1, "...oooo... .........."}, SpawnCase{2, "...o...... ...ooo...."},
+                      SpawnCase{3, ".....o.... ...ooo...."}, SpawnCase{4, "....oo.... ....oo...."},
+                      SpawnCase{5, "....oo.... ...oo....."}, SpawnCase{6, "....o..... ...ooo...."},
+                      SpawnCase{7, "...oo..... ....oo...."}),
+    kByWhat);
 
-// The rows from `first` down, each before the removal and after it, and the score from `from`.
+// The rows from `first` down, each before a tick and after it, and the score from `from`; their
+// 'o's are an upright bar (type 1) that lands. A square waits to come in once full rows are gone.
 struct RowsCase {
     int first;
     Rows rows;
@@ -98,13 +82,12 @@ void PrintTo(const RowsCase& c, std::ostream* os) {
 
 class RowsTest : public GameTest, public ::testing::WithParamInterface<RowsCase> {};
 
-TEST_P(RowsTest, FullRowsGoTheRowsAboveMoveDownAndTheScoreStopsAt32000InDarkRed) {
+TEST_P(RowsTest, ATickFixesTheLandedFigureThenFullRowsGoAndScoreUpTo32000BeforeTheNextComes) {
     const auto [first, rows, score, from] = GetParam();
-    game.Form_Load();
+    Ready(4, 6);
     game.Score = Integer(from);
-    SetBoard(first, Half(rows, 0));
-    game.RemoveFullRows();
-    game.DrawDirtyCells();
+    SetBoard(first, Half(rows, 0), 1, 1);
+    fake.Tick();
     EXPECT_EQ(Board(first, first + int(rows.size()) - 1), Half(rows, 1));
     EXPECT_EQ(game.Score, score);
     EXPECT_EQ(fake.colourWrites, int(score == 32000));  // dark red once the score stops
@@ -113,20 +96,15 @@ TEST_P(RowsTest, FullRowsGoTheRowsAboveMoveDownAndTheScoreStopsAt32000InDarkRed)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::Values(
-    RowsCase{17, {".........6 ..........",
-                  "#########6 ..........",
-                  "3.4......6 .........6",
-                  "#########6 3.4......6"}, 2},
-    RowsCase{16, {"..5....... ..........",
-                  "########## ..........",
-                  "########## ..........",
-                  "########## ..........",
-                  "########## ..5......."}, 4},
+    RowsCase{17, {".........o ..........",
+                  "#########o ..........",
+                  "4.5......o .........3",
+                  "#########o 4.5......3"}, 2},
     RowsCase{18, {"#####..... #####.....",
                   ".....##### .....#####",
                   "#########. #########."}, 0},
-    RowsCase{1, {"7......... ..........",
-                 "########## 7........."}, 1},
+    RowsCase{1, {"7......... ....oo....",
+                 "########## 7...oo...."}, 1},
     RowsCase{20, {"########## .........."}, 31999, 31998},
     RowsCase{19, {"########## ..........",
                   "########## .........."}, 32000, 31999}), kByWhat);

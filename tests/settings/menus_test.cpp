@@ -22,19 +22,15 @@ TEST_F(MenusTest, SpeedItemsSetTheirIntervalRunningOrPausedAndStartNothing) {
     }
 }
 
-class ColorsTest : public GameTest {
-protected:
-    void SetUp() override { game.Form_Load(); }
-    void Switch(int k) { (game.*Handlers("mnuColor").at(k - 1).second)(); }
-    std::string On() const {
+TEST_F(MenusTest, ColourSwitchesTurnColoursOffAndOnButTheLastOneOffComesBackAsOneAtRandom) {
+    game.Form_Load();
+    const auto Switch = [&](int k) { (game.*Handlers("mnuColor").at(k - 1).second)(); };
+    const auto On = [&] {
         std::string on;
         for (int k = 1; k <= 7; ++k) on += game.ColorOn(k) == 1 ? char('0' + k) : '.';
         EXPECT_TRUE(Holds());  // with the marks of the colours, "Разные" and "Один"
         return on;
-    }
-};
-
-TEST_F(ColorsTest, SwitchesTurnColoursOffAndOnButTheLastOneOffComesBackAsOneAtRandom) {
+    };
     Switch(1);
     EXPECT_EQ(On(), ".234567");
     for (int k : {2, 3, 4, 5, 6}) Switch(k);
@@ -54,12 +50,14 @@ TEST_F(ColorsTest, SwitchesTurnColoursOffAndOnButTheLastOneOffComesBackAsOneAtRa
     }
 }
 
-// Type 4 falls, 6 waits; rows: clicks, random choices (of seven) for types and colours, and the
-// types and colours that come in.
+// Type 4 falls, 6 waits; rows: the clicks, random choices (of seven) for types and colours, and
+// the types and colours that come in.
 struct Appearance {
+    const char* what;
     std::vector<void (Game::*)()> clicks;
-    std::vector<int> choices, types, colors;
+    std::vector<int> choices, types, colors = {};
 };
+void PrintTo(const Appearance& a, std::ostream* os) { *os << a.what; }
 
 class AppearanceTest : public GameTest, public ::testing::WithParamInterface<Appearance> {};
 
@@ -80,26 +78,18 @@ TEST_P(AppearanceTest, GivesTheTypesInTheOrderOfTheModeEachWithAColourOfItsOwn) 
 
 constexpr auto kRandom = &Game::mnuFigures0_Click, kPairs = &Game::mnuFigures1_Click,
                kThrees = &Game::mnuFigures2_Click, kInTurn = &Game::mnuFiguresABC_Click;
-void PrintTo(const Appearance& a, std::ostream* os) {
-    *os << "from random";
-    for (auto click : a.clicks)
-        *os << (click == kPairs    ? " to pairs"
-                : click == kThrees ? " to threes"
-                                   : "")
-            << (click == kInTurn   ? " to in turn"
-                : click == kRandom ? " to random"
-                                   : "");
-}
 INSTANTIATE_TEST_SUITE_P(
     Modes, AppearanceTest,
-    ::testing::Values(  // pairs and threes count from the click: the waiting 6 comes twice
-        Appearance{{}, {3, 1, 5, 1}, {6, 3, 5}, {}},
-        Appearance{{kPairs}, {4, 3, 5, 1, 7, 6, 2, 2}, {6, 6, 3, 3, 7}, {2, 4, 5, 1, 6}},
-        Appearance{{kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}, {}},
-        Appearance{{kPairs, kRandom}, {3, 1, 5, 1}, {6, 3, 5}, {}},  // the 6 comes once
-        Appearance{{kInTurn}, {}, {6, 7, 1, 2}, {}},
-        Appearance{{kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}, {}},
-        Appearance{{kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}, {}}),
+    // Pairs and threes count from the click: the waiting 6 comes twice, once back at random.
+    ::testing::Values(
+        Appearance{"random", {}, {3, 1, 5, 1}, {6, 3, 5}},
+        Appearance{"pairs", {kPairs}, {4, 3, 5, 1, 7, 6, 2, 2}, {6, 6, 3, 3, 7}, {2, 4, 5, 1, 6}},
+        Appearance{
+            "threes", {kThrees}, {1, 2, 1, 1, 1, 5, 1, 1, 1, 1, 1}, {6, 6, 2, 2, 2, 5, 5, 5}},
+        Appearance{"pairs, then random", {kPairs, kRandom}, {3, 1, 5, 1}, {6, 3, 5}},
+        Appearance{"in turn", {kInTurn}, {}, {6, 7, 1, 2}},
+        Appearance{"pairs in turn", {kPairs, kInTurn}, {}, {6, 6, 7, 7, 1, 1}},
+        Appearance{"threes in turn", {kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}}),
     kByWhat);
 
 }  // namespace

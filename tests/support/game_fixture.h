@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <regex>
 
 #include "invariants.h"
 
@@ -26,11 +27,9 @@ inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
 // Names a parameterised case by what PrintTo tells of it, in the letters gtest allows:
 // "left, at the wall" becomes left_at_the_wall.
 inline constexpr auto kByWhat = [](const auto& info) {
-    std::string name;
-    for (const char c : ::testing::PrintToString(info.param))
-        if (std::isalnum(static_cast<unsigned char>(c)) || !(name.empty() || name.ends_with('_')))
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name.ends_with('_') ? name.erase(name.size() - 1) : name;
+    static const std::regex others("[^A-Za-z0-9]+");
+    const std::string name = std::regex_replace(::testing::PrintToString(info.param), others, "_");
+    return name.substr(0, name.find_last_not_of('_') + 1);
 };
 
 // The states tables run through, by number.
@@ -46,10 +45,9 @@ inline Rows Half(const Rows& rows, int half) {
 // The handlers of the items named `group` and a number ("mnuSpeed350"), with that number.
 inline std::vector<std::pair<int, void (Game::*)()>> Handlers(std::string_view group) {
     std::vector<std::pair<int, void (Game::*)()>> out;
-    for (const MenuEntry& e : kMenuTree) {
+    for (const MenuEntry& e : kMenuTree)
         if (e.click && e.name.starts_with(group) && std::isdigit(e.name[group.size()]))
             out.emplace_back(std::stoi(std::string(e.name.substr(group.size()))), e.click);
-    }
     return out;
 }
 
@@ -71,13 +69,12 @@ protected:
         game.DrawNextFigure();
     }
 
-    // A falling figure of `type` in `rotation` around `pivot`, shown.
-    void Place(int type, int rotation, int pivot, int color = 3) {
-        game.CurType = Integer(type), game.Rotation = Integer(rotation),
-        game.Pivot = Integer(pivot);
-        game.CurColor = Integer(color);
+    // A falling figure of `type` in `rotation` around `pivot`, in colour 3, shown.
+    void Place(int type, int rotation, int pivot) {
+        game.CurType = Integer(type), game.Rotation = Integer(rotation);
+        game.Pivot = Integer(pivot), game.CurColor = 3;
         for (int n : FigureCells(type, rotation, pivot))
-            game.CellState(n) = kFalling, game.CellColor(n) = Integer(color), game.CellDirty(n) = 1;
+            game.CellState(n) = kFalling, game.CellColor(n) = 3, game.CellDirty(n) = 1;
         game.DrawDirtyCells();
         fake.ForgetPaints();
     }
@@ -95,19 +92,10 @@ protected:
             }
         }
         game.DrawDirtyCells();
-        bool placed = drawn.empty();
-        for (int pivot : drawn) {
-            if (type != 0 && FigureCells(type, rotation, pivot) == drawn)
-                Place(type, rotation, pivot), placed = true;
-        }
-        ASSERT_TRUE(placed) << "no figure of type " << type << " is drawn";
-    }
-
-    // A fixed cell in colour 1 at `n`, or none, shown at once.
-    void SetCell(int n, bool fixed) {
-        game.CellState(n) = game.CellColor(n) = Integer(fixed);
-        game.CellDirty(n) = 1;
-        game.DrawDirtyCells();
+        const auto pivot = std::ranges::find_if(
+            drawn, [&](int p) { return type != 0 && FigureCells(type, rotation, p) == drawn; });
+        ASSERT_TRUE(drawn.empty() || pivot != drawn.end()) << "no figure of type " << type;
+        if (pivot != drawn.end()) Place(type, rotation, *pivot);
     }
 
     // Rows firstRow..lastRow in the notation of SetBoard.

@@ -14,8 +14,6 @@
 
 namespace blokka::testing {
 
-namespace invariants_detail {
-
 inline bool In(int value, int low, int high) { return value >= low && value <= high; }
 
 // The mark an item must carry, or -1 for an item without one.
@@ -41,10 +39,7 @@ inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item) {
     return -1;
 }
 
-}  // namespace invariants_detail
-
 inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
-    using namespace invariants_detail;
     std::ostringstream out;
     const auto fail = [&out](auto... parts) {
         if (out.tellp() == 0) (out << ... << parts);

@@ -8,18 +8,14 @@
 namespace blokka::testing {
 namespace {
 
-// 0 running, 1 paused, 2 over; a figure in the box and coloured cells on the board.
-class ViewTest : public GameTest, public ::testing::WithParamInterface<int> {
-protected:
-    void SetUp() override {
-        Start(4, 6, 7, 2);
-        SetBoard(20, {"..3....5.."});
-        if (GetParam() == 1) Key(80);
-        if (GetParam() == 2) EndTheGame();
-    }
-};
+class ViewTest : public GameTest, public ::testing::WithParamInterface<int> {};
 
+// 0 running, 1 paused, 2 over; a figure in the box and coloured cells on the board.
 TEST_P(ViewTest, EachSizeMovesTheCellsAndTheLabelAndChangesNothingElse) {
+    Start(4, 6, 7, 2);
+    SetBoard(20, {"..3....5.."});
+    if (GetParam() == 1) Key(80);
+    if (GetParam() == 2) EndTheGame();
     GameState expected = game;
     const bool running = fake.timerOn;
     for (auto [size, click] : Handlers("mnuSize")) {
@@ -35,28 +31,23 @@ TEST_P(ViewTest, EachSizeMovesTheCellsAndTheLabelAndChangesNothingElse) {
 INSTANTIATE_TEST_SUITE_P(RunningPausedOver, ViewTest, ::testing::Range(0, 3),
                          [](const auto& i) { return std::string(kStateNames[i.param]); });
 
-// A game well under way, every setting moved from its start value, the score at its cap, paused.
-class NewGameTest : public GameTest {
-protected:
-    void SetUp() override {
-        Start(5, 2, 3, 6);
-        for (auto click :
-             {&Game::mnuMouse_Click, &Game::mnuColor4_Click, &Game::mnuFigures2_Click,
-              &Game::mnuFiguresABC_Click, &Game::mnuESC2_Click, &Game::mnuSpeed500_Click,
-              &Game::mnuSize24_Click, &Game::mnuBackColor2_Click})
-            (game.*click)();
-        game.Img_MouseMove(17);
-        game.Score = 31999;
-        SetBoard(19, {"##########", "##########"});
-        Key(32);
-        fake.Tick();  // removes both rows: the label turns dark red
-        game.CellArg = 77;
-        Key(80);
-    }
-};
+using NewGameTest = GameTest;
 
+// A game well under way, every setting moved from its start value, the score at its cap, paused.
 TEST_F(NewGameTest,
        ClearsTheBoardScoreAndPauseRestartsTheTimerAndKeepsTheWaitingFigureAndSettings) {
+    Start(5, 2, 3, 6);
+    for (auto click : {&Game::mnuMouse_Click, &Game::mnuColor4_Click, &Game::mnuFigures2_Click,
+                       &Game::mnuFiguresABC_Click, &Game::mnuESC2_Click, &Game::mnuSpeed500_Click,
+                       &Game::mnuSize24_Click, &Game::mnuBackColor2_Click})
+        (game.*click)();
+    game.Img_MouseMove(17);
+    game.Score = 31999;
+    SetBoard(19, {"##########", "##########"});
+    Key(32);
+    fake.Tick();  // removes both rows: the label turns dark red
+    game.CellArg = 77;
+    Key(80);
     GameState expected = game;
     ASSERT_TRUE(expected.RepeatLeft != expected.RepeatMode && fake.labelColor == 0x800000);
     const std::size_t draws = fake.draws;
