@@ -45,8 +45,8 @@ storm: checked
 	BLOKKA_STORM_EVENTS=$${BLOKKA_STORM_EVENTS:-10000000} BLOKKA_STORM_SEED=$${BLOKKA_STORM_SEED:-random} \
 	  ./$(CHECKED)/tests/storm/blokka_storm_tests --gtest_filter='Storm.NoSequence*'
 
-# The real program under hard kills and input storms, ten times as often and a full minute of
-# storm per cell size (BLOKKA_FAULT_SEED replays a storm).
+# The real program under hard kills, held keys and input storms, ten times as often and a full
+# minute of storm per cell size (BLOKKA_FAULT_SEED replays a storm).
 faults: build
 	BLOKKA_FAULT_SCALE=long ctest --test-dir $(BUILD) --output-on-failure -L faults
 

@@ -61,6 +61,26 @@ void ExpectAliveAndWhole(Blokka& game, int s) {
     EXPECT_TRUE(game.process.Running());
 }
 
+TEST(Faults, KeysHeldAtTheFastestAutoRepeatLeaveTheGameRunningAndWhole) {
+    Blokka game;
+    game.x.Keys(Strings(13, "Next"));  // a tick a second, eighteen to the floor
+    ASSERT_TRUE(WaitUntil([&] { return game.Cells().find('#') < 20; }));  // a figure came
+    for (const std::string key : {"Down", "Left", "Right", "Up", "space", "F2", "Prior", "Next",
+                                  "minus", "KP_Add", "p", "Escape"}) {
+        // Repeats after 10 ms every 4 ms only while a key is held, or short presses would too.
+        XkbSetAutoRepeatRate(game.x.display, XkbUseCoreKbd, 10, 4);
+        game.x.Key(key, true);
+        std::this_thread::sleep_for(kLong ? 2s : 300ms);
+        game.x.Key(key, false);
+        XkbSetAutoRepeatRate(game.x.display, XkbUseCoreKbd, 660, 40);  // the server's default
+        ASSERT_TRUE(game.process.Running()) << "after holding " << key;
+        // A press is one row: only the repeats bring the figure to the floor this soon.
+        auto floor = [&] { return game.Cells().substr(190, 10) != ".........."; };
+        ASSERT_TRUE(key != "Down" || WaitUntil(floor, 9s)) << "holding Down did not repeat";
+    }
+    ExpectAliveAndWhole(game, 18);
+}
+
 // A random real key, or pointer move (half with a click) anywhere from the board to the desktop,
 // or now and then a menu choice that ends nothing: new game, pause, mouse steering, an item of
 // "Скорость", "Цвет фона", "Цвета", "Появление".

@@ -5,6 +5,7 @@
 // A small X11 client for the tests and the benchmarks: a private Xvfb, child processes, the
 // top-level windows, screen grabs and real input through the XTEST extension.
 
+#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <X11/extensions/XTest.h>
@@ -16,6 +17,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <stdexcept>
