@@ -11,7 +11,7 @@
 //   settings/  Escape, speed, colour and appearance menus
 
 #include "core/game_state.h"
-#include "window/window_layer.h"
+#include "core/window_layer.h"
 
 namespace blokka {
 

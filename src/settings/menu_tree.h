@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/game.h"
-#include "settings/menu_items.h"
+#include "core/menu_items.h"
 
 namespace blokka {
 

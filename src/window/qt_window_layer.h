@@ -18,7 +18,7 @@
 
 #include "window/cell_canvas.h"
 #include "window/instance_guard.h"
-#include "window/window_layer.h"
+#include "core/window_layer.h"
 
 class QAction;
 

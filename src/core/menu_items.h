@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The menu items that carry a check mark or a click handler.
+// The menu items that carry a check mark or a click handler, by the names the game marks and
+// handles them by. Where each stands in the menu bar and what it reads is the menu tree's.
 
 #include <cstdint>
 
