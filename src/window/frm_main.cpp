@@ -14,6 +14,7 @@
 #include <array>
 
 #include "settings/menu_tree.h"
+#include "view/client_area.h"
 #include "window/app_icon.h"
 #include "window/key_map.h"
 #include "window/platform_fonts.h"
@@ -22,8 +23,6 @@ namespace blokka {
 
 namespace {
 
-constexpr int kClientWidth = 265;
-constexpr int kClientHeight = 370;
 constexpr int kMenuDepths = 3;
 
 QString fromUtf8(std::string_view text) {

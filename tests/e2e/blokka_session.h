@@ -8,13 +8,14 @@
 #include <cstdlib>
 #include <optional>
 
+#include "view/client_area.h"
 #include "x11_client.h"
 
 namespace blokka::e2e {
 
 using namespace x11;
 
-inline constexpr int kWidth = 265, kHeight = 370;  // the client area
+inline constexpr int kWidth = kClientWidth, kHeight = kClientHeight;
 inline constexpr std::uint32_t kDarkInside = 0x313431;
 
 // The program under test: this build's, or the one BLOKKA_UNDER_TEST names (an installed copy,
