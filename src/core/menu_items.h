@@ -63,6 +63,10 @@ enum class MenuItem : std::uint8_t {
     Count
 };
 
+// The option groups whose items each stand for one value of a setting, and carry one mark
+// between them, or switch one colour on and off.
+enum class MenuGroup : std::uint8_t { None, Size, Escape, Speed, Back, Color, Repeat };
+
 inline constexpr int kMenuItemCount = static_cast<int>(MenuItem::Count);
 
 }  // namespace blokka

@@ -76,8 +76,6 @@ void CellCanvas::setCellBounds(int k, const QRect& bounds) {
 
 QRect CellCanvas::cellBounds(int k) const { return cells_.at(static_cast<std::size_t>(k)).bounds; }
 
-bool CellCanvas::cellVisible(int k) const { return cells_.at(static_cast<std::size_t>(k)).visible; }
-
 int CellCanvas::cellPicture(int k) const { return cells_.at(static_cast<std::size_t>(k)).picture; }
 
 const QImage& CellCanvas::stockPicture(int index) const {
