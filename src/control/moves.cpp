@@ -29,7 +29,7 @@ Integer Game::CanMoveRight() {
 Integer Game::CanFall() {
     for (int n = 1; n <= kBoardCells; ++n) {
         if (CellState(n) != kFalling) continue;
-        if (n > kBoardCells - kBoardColumns || CellState(n + 10) == kFixed) return 0;
+        if (n > kBoardCells - kBoardColumns || CellState(n + kBoardColumns) == kFixed) return 0;
     }
     return 1;
 }
@@ -45,15 +45,6 @@ Integer Game::CanRotate() {
         if (cell < 1 || cell > kBoardCells || CellState(cell) != kEmpty) return 0;
     }
     return 1;
-}
-
-void Game::MoveCell(int from, int to) {
-    CellState(to) = kFalling;
-    CellColor(to) = CellColor(from);
-    CellDirty(to) = 1;
-    CellState(from) = kEmpty;
-    CellColor(from) = 0;
-    CellDirty(from) = 1;
 }
 
 // Each shift scans in the direction that frees a target cell before it is written.

@@ -172,6 +172,9 @@ private:
     void SwitchColor(MenuItem item);
     void SelectRepeatMode(MenuItem item);
     void TurnByTable();
+    // What the cell writers, row removal and the moves write: a cell emptied, or a cell's state
+    // and colour moved into a free one, both marked.
+    void EmptyCell(int n);
     void MoveCell(int from, int to);
 
     WindowLayer& Platform;
