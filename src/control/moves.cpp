@@ -39,8 +39,8 @@ Integer Game::CanRotate() {
     if (CurType == 4) return 1;
     const TurnRule* rule = FindTurnRule(CurType, Rotation, RowOf(Pivot), ColumnOf(Pivot));
     if (rule == nullptr || rule->refused) return 0;
-    for (int i = 0; i < rule->takenCount; ++i) {
-        const int cell = Pivot + rule->taken[static_cast<std::size_t>(i)];
+    for (int offset : rule->taken) {
+        const int cell = Pivot + offset;
         // The table keeps every turn on the board; a cell off it can only mean a broken figure.
         if (cell < 1 || cell > kBoardCells || CellState(cell) != kEmpty) return 0;
     }
@@ -79,12 +79,12 @@ void Game::TurnByTable() {
     const TurnRule* rule = FindTurnRule(CurType, Rotation, RowOf(Pivot), ColumnOf(Pivot));
     if (rule == nullptr || rule->refused) return;
     Rotation = rule->to;
-    for (int i = 0; i < rule->leftCount; ++i) {
-        CellArg = static_cast<Integer>(Pivot + rule->left[static_cast<std::size_t>(i)]);
+    for (int offset : rule->left) {
+        CellArg = static_cast<Integer>(Pivot + offset);
         ClearCell();
     }
-    for (int i = 0; i < rule->takenCount; ++i) {
-        CellArg = static_cast<Integer>(Pivot + rule->taken[static_cast<std::size_t>(i)]);
+    for (int offset : rule->taken) {
+        CellArg = static_cast<Integer>(Pivot + offset);
         SetFigureCell();
     }
     Pivot = static_cast<Integer>(Pivot + rule->pivotShift);
