@@ -36,7 +36,7 @@ TEST_P(KeyMapTest, WhilePausedOnlyAMoveKeyResumesAndActs) {
     } else {
         EXPECT_EQ(State(), paused);
         EXPECT_TRUE(!fake.timerOn && fake.interval == 350 &&
-                    std::ranges::count(fake.paints, 0) == 209);
+                    std::count(fake.paints.begin(), fake.paints.end(), 0) == 209);
     }
 }
 
@@ -59,7 +59,8 @@ TEST_F(KeyboardTest, PAndPauseAndTheMenuItemTogglePauseAndAfterAGameOverNoKeyAct
     for (int code = 0; code < 256; ++code) Key(code);
     game.mnuPause_Click();
     EXPECT_EQ(State(), over);
-    EXPECT_TRUE(!fake.timerOn && fake.interval == 350 && std::ranges::count(fake.paints, 0) == 209);
+    EXPECT_TRUE(!fake.timerOn && fake.interval == 350 &&
+                std::count(fake.paints.begin(), fake.paints.end(), 0) == 209);
 }
 
 // From 350 ms six steps reach the fastest interval and thirteen the slowest; more stay there.

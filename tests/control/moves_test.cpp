@@ -102,7 +102,7 @@ TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTake
     Ready();
     Place(c.type, c.from, c.pivot);
     for (int taken : after) {
-        if (std::ranges::find(before, taken) != before.end()) continue;
+        if (std::find(before.begin(), before.end(), taken) != before.end()) continue;
         game.CellState(taken) = kFixed;
         game.RotateFigure();
         game.CellState(taken) = kEmpty;
@@ -112,9 +112,10 @@ TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTake
     game.RotateFigure();
     EXPECT_TRUE(Falling() == after && game.Rotation == to);
     std::vector<int> changed;  // and nothing else is repainted
-    std::ranges::set_symmetric_difference(before, after, std::back_inserter(changed));
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
+                                  std::back_inserter(changed));
     for (int n : changed) EXPECT_EQ(fake.paints[n], 1) << n;
-    EXPECT_EQ(std::ranges::count(fake.paints, 0), 209 - std::ssize(changed));
+    EXPECT_EQ(std::count(fake.paints.begin(), fake.paints.end(), 0), 209 - std::ssize(changed));
     EXPECT_TRUE(Holds());
 }
 

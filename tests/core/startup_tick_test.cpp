@@ -13,7 +13,9 @@ TEST_F(StartupTest, ASecondInstanceEndsWithoutTouchingAnything) {
     game.Form_Load();
     EXPECT_TRUE(fake.ended);
     EXPECT_EQ(State(), GameState{});
-    EXPECT_EQ(std::ranges::count(fake.created, 0) + std::ranges::count(fake.paints, 0), 2 * 209);
+    EXPECT_EQ(std::count(fake.created.begin(), fake.created.end(), 0) +
+                  std::count(fake.paints.begin(), fake.paints.end(), 0),
+              2 * 209);
 }
 
 TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigureOnTheFirstTick) {
@@ -23,8 +25,10 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     defaults.ColorOn.Fill(1);
     EXPECT_EQ(State(), defaults);
     // Img(1) belongs to the window from the start; the time of day seeds the random source.
-    EXPECT_TRUE(std::ranges::count(fake.created, 1) == 207 && fake.created[1] == 0);
-    EXPECT_TRUE(fake.seed == 5025.25f && std::ranges::count(fake.picture, 10) == kDisplayCells);
+    EXPECT_TRUE(std::count(fake.created.begin(), fake.created.end(), 1) == 207 &&
+                fake.created[1] == 0);
+    EXPECT_TRUE(fake.seed == 5025.25f &&
+                std::count(fake.picture.begin(), fake.picture.end(), 10) == kDisplayCells);
     EXPECT_TRUE(fake.timerOn && fake.interval == 350 && fake.draws == 0 && Holds());
     game.mnuFiguresABC_Click();  // the first figure comes at random even so, the next in turn
     fake.Script({7, 1, 2});
@@ -51,7 +55,7 @@ TEST_P(SpawnTest, ItWaitsInTheBoxAsItWillComeInButAnyOfItsCellsTakenEndsTheGameW
         for (int k = 201, at = type == 4 ? 4 : 3; k <= 208; ++k)
             EXPECT_EQ(fake.picture[k] == 5, rows[(k - 201) / 4 * 11 + (k - 201) % 4 + at] == 'o');
         Rows board = {rows.substr(0, 10), rows.substr(11)};
-        for (std::string& row : board) std::ranges::replace(row, 'o', '.');
+        for (std::string& row : board) std::replace(row.begin(), row.end(), 'o', '.');
         board[taken / 11][taken % 11] = '#';
         SetBoard(1, board);
         fake.Tick();

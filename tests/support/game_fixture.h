@@ -20,7 +20,7 @@ using Rows = std::vector<std::string>;
 inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     std::vector<int> cells;
     for (int offset : kFigures.at(type).orientations.at(rotation)) cells.push_back(pivot + offset);
-    std::ranges::sort(cells);
+    std::sort(cells.begin(), cells.end());
     return cells;
 }
 
@@ -92,8 +92,9 @@ protected:
             }
         }
         game.DrawDirtyCells();
-        const auto pivot = std::ranges::find_if(
-            drawn, [&](int p) { return type != 0 && FigureCells(type, rotation, p) == drawn; });
+        const auto pivot = std::find_if(drawn.begin(), drawn.end(), [&](int p) {
+            return type != 0 && FigureCells(type, rotation, p) == drawn;
+        });
         ASSERT_TRUE(drawn.empty() || pivot != drawn.end()) << "no figure of type " << type;
         if (pivot != drawn.end()) Place(type, rotation, *pivot);
     }

@@ -23,7 +23,8 @@ TEST_P(ViewTest, EachSizeMovesTheCellsAndTheLabelAndChangesNothingElse) {
         (game.*click)();
         expected.CellSize = Integer(size);
         EXPECT_EQ(State(), expected);
-        EXPECT_TRUE(std::ranges::count(fake.paints, 0) == 209 && Holds()) << size;
+        EXPECT_TRUE(std::count(fake.paints.begin(), fake.paints.end(), 0) == 209 && Holds())
+            << size;
     }
     EXPECT_TRUE(fake.timerOn == running && fake.restarts == 1);
 }
@@ -57,8 +58,8 @@ TEST_F(NewGameTest,
     expected.CurType = expected.CurColor = expected.Rotation = expected.Score = 0;
     expected.RepeatLeft = expected.RepeatMode, expected.MouseCell = 0;
     EXPECT_EQ(State(), expected);
-    EXPECT_TRUE(std::ranges::count(fake.paints, 1) == 208 &&
-                std::ranges::count(fake.picture, 9) == 208);
+    EXPECT_TRUE(std::count(fake.paints.begin(), fake.paints.end(), 1) == 208 &&
+                std::count(fake.picture.begin(), fake.picture.end(), 9) == 208);
     EXPECT_TRUE(fake.timerOn && fake.restarts == 3 && fake.draws == draws && Holds());
     fake.Tick();  // the waiting figure comes first
     EXPECT_TRUE(game.CurType == expected.NextType && game.CurColor == expected.NextColor);
