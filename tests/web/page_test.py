@@ -101,7 +101,8 @@ SESSION = [
     "key S,in-the-Russian-layout", "key D,in-the-Russian-layout,as-Firefox-numbers-it",
     "key Space", "tick", "key F2", "tick",
     "open mnuMenu, key Down, key Down, key Return = item mnuPause",
-    "open mnuOptions, key Down, key Right, key Escape, key Escape = none", "key Right"]
+    "open mnuOptions, key Down, key Right, key Escape, key Escape = none", "key Right",
+    "open mnuMenu, key Up, key Right, key Left, key Up, key Return = item mnuPause", "key P"]
 # After every item of the menus, picked with the mouse and each followed by a tick: the mouse
 # steers, turns and drops, Escape pauses where it would minimise and then closes the game.
 CLOSING = ["move 3", "move 8", "press 8 2", "press 8 1", "tick", "item mnuESC2", "key Escape",
@@ -228,13 +229,15 @@ class Page(unittest.TestCase):
 
     def session(self, steps, ratio=1):
         """Plays the steps on both, "every item" standing for each item of the menus in turn,
-        and a tick after each; after each step both must show the same."""
+        each followed by a tick (or by the key that resumes); after each step both must show the
+        same."""
         self.open(ratio)
         desktop = Desktop()
         self.agree(desktop, ratio, "start-up")
         items = self.browser.run("return [...document.querySelectorAll('.e[id^=mnu]')]"
                                  ".filter((e) => !e.querySelector('.p')).map((e) => e.id)")
-        every = [step for item in items for step in ("item " + item, "tick")]
+        every = [step for item in items for step in ("item " + item,
+                                                     "key P" if item == "mnuPause" else "tick")]
         for step in [s for step in steps for s in (every if step == "every item" else [step])]:
             self.play(step, desktop)
             self.agree(desktop, ratio, 'after "%s" at %s' % (step, ratio))
@@ -347,6 +350,7 @@ class PageTest(Page):
 
 
 if __name__ == "__main__":
+    os.environ["TZ"] = "Europe/Moscow"  # so that the time of day is the local one, not UTC's
     if not os.access(ORACLE, os.X_OK):
         sys.exit("page_test: no " + ORACLE + ": the Linux build (make build) draws the desktop")
     browser.isolate()
