@@ -1,10 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Debian's chromium, headless, for the page's tests and benchmarks: in network and process
-namespaces of their own where the system allows it, a fresh profile each, the site served from
-127.0.0.1 by scripts/serve-web, and trusted input through the DevTools protocol. Whatever starts
-here ends with the program, however it ends."""
+"""Debian's chromium, headless, for the page's tests and benchmarks: in namespaces of their own
+where the system allows it, a fresh profile each, the site served from 127.0.0.1 by
+scripts/serve-web, trusted input through the DevTools protocol. All ends with the program."""
 
 import atexit
 import ctypes
@@ -36,11 +35,8 @@ def isolate():
     # A signal ends the program through its exit handlers, which end its children.
     for number in (signal.SIGTERM, signal.SIGHUP):
         signal.signal(number, lambda *_: sys.exit(1))
-    missing = [tool for tool in (CHROMIUM, CHROMEDRIVER) if not os.access(tool, os.X_OK)]
-    try:
-        import selenium  # noqa: F401
-    except ImportError:
-        missing.append("python3-selenium")
+    missing = [tool for tool in (CHROMIUM, CHROMEDRIVER, "/usr/lib/python3/dist-packages/selenium")
+               if not os.path.exists(tool)]
     if missing:
         sys.exit("missing " + ", ".join(missing) + ": run scripts/install-deps")
 

@@ -17,8 +17,6 @@
   let module, page = 0, timer = 0, frame = null, release = () => {};
   const bytes = (at, length) => new Uint8Array(module.memory.buffer, at, length);
   const text = (at, length) => new TextDecoder().decode(bytes(at, length));
-  const tag = (name, className, content) =>
-    Object.assign(document.createElement(name), {className, textContent: content || ''});
   const imports = {
     page: {
       blit(at, width, height, x, y, w, h) {
@@ -41,24 +39,11 @@
         clearInterval(timer);
         timer = milliseconds > 0 ? setInterval(() => page && module.blokka_tick(page), milliseconds) : 0;
       },
-      // Kinds as PageMenuKind numbers them: a menu of the bar, a submenu, an item with a mark,
-      // one without, a greyed one, a separator.
-      menu(id, parent, kind, nameAt, nameLength, at, length, shortcutAt, shortcutLength) {
-        const element = tag('div', ['m', 'e', 'e c', 'e', 'e off', 'sep'][kind]);
-        Object.assign(element, {id: text(nameAt, nameLength)}).dataset.id = id;
-        if (kind < 5) element.append(tag('span', 't', text(at, length)));
-        if (shortcutLength || kind === 1) {
-          element.append(tag('span', 's', kind === 1 ? '\u25b8' : text(shortcutAt, shortcutLength)));
-        }
-        if (kind < 2) element.append(tag('div', 'p'));
-        (parent ? elements.get(parent).lastChild : $('bar')).append(element);
-        elements.set(id, element);
+      menus(at, length) {
+        $('bar').innerHTML = text(at, length);
+        $('bar').querySelectorAll('[data-id]').forEach((e) => elements.set(+e.dataset.id, e));
       },
-      menu_state(id, state) {
-        elements.get(id).classList.toggle('on', (state & 1) !== 0);
-        elements.get(id).classList.toggle('open', (state & 2) !== 0);
-      },
-      menu_mark(id, checked) { elements.get(id).classList.toggle('x', checked !== 0); },
+      menu_classes(id, at, length) { elements.get(id).className = text(at, length); },
       // Icons are made once the first board is on the screen.
       icon(at, size) {
         const pixels = new Uint8ClampedArray(bytes(at, size * size * 4));
@@ -85,17 +70,12 @@
     wasi_snapshot_preview1: {proc_exit(status) { throw new Error('Blokka stopped: ' + status); }},
   };
 
-  // The canvas's device pixels, as the browser tells them where it does, so that each is one
-  // pixel of the frame; a size that does not fit the ratio (as under emulation) is not taken.
-  const ratio = () => devicePixelRatio || 1;
-  const rounded = () => [Math.round(265 * ratio()), Math.round(370 * ratio())];
-  let device = rounded();
+  // The canvas's device pixels, where the browser tells them.
+  let box = [0, 0];
   const resized = ([entry]) => {
-    const box = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-    const fits = box && Math.abs(box.inlineSize - 265 * ratio()) < 1 &&
-                 Math.abs(box.blockSize - 370 * ratio()) < 1;
-    device = fits ? [box.inlineSize, box.blockSize] : rounded();
-    if (page) module.blokka_screen(page, ratio(), ...device);
+    const size = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+    box = size ? [size.inlineSize, size.blockSize] : [0, 0];
+    if (page) module.blokka_screen(page, devicePixelRatio || 1, ...box);
   };
   const observer = new ResizeObserver(resized);
   try {
@@ -121,7 +101,7 @@
   module = (await starting).instance.exports;
   module._initialize();
   const lock = await locking;
-  page = module.blokka_start(lock, ratio(), ...device);
+  page = module.blokka_start(lock, devicePixelRatio || 1, ...box);
   if (!page) return;
   game.style.visibility = 'visible';
 

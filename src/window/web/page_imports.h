@@ -24,14 +24,10 @@ void page_label(const char* text, int length, std::uint32_t rgb, int left, int t
 // Ticks every `milliseconds` from now on, counting afresh; 0 stops the ticks.
 BLOKKA_PAGE_FUNCTION(timer) void page_timer(int milliseconds);
 
-// Adds the menu element `id` to element `parent` (0: the menu bar). `kind` is a PageMenuKind;
-// each text comes as its UTF-8 and its length.
-BLOKKA_PAGE_FUNCTION(menu)
-void page_menu(int id, int parent, int kind, const char* name, int nameLength, const char* caption,
-               int captionLength, const char* shortcut, int shortcutLength);
-// Shows menu element `id` highlighted (bit 0) and its menu open (bit 1).
-BLOKKA_PAGE_FUNCTION(menu_state) void page_menu_state(int id, int state);
-BLOKKA_PAGE_FUNCTION(menu_mark) void page_menu_mark(int id, int checked);
+// The menu bar's elements as markup (UTF-8), each with its id in data-id; and the classes of
+// element `id` from now on.
+BLOKKA_PAGE_FUNCTION(menus) void page_menus(const char* markup, int length);
+BLOKKA_PAGE_FUNCTION(menu_classes) void page_menu_classes(int id, const char* classes, int length);
 
 // Offers the page's icon, `size` by `size` pixels of RGBA.
 BLOKKA_PAGE_FUNCTION(icon) void page_icon(const std::uint32_t* rgba, int size);
@@ -46,9 +42,3 @@ BLOKKA_PAGE_FUNCTION(end) void page_end();
 }  // extern "C"
 
 #undef BLOKKA_PAGE_FUNCTION
-
-namespace blokka {
-
-enum PageMenuKind : int { kBarMenu, kSubmenu, kCheckItem, kPlainItem, kGreyedItem, kSeparator };
-
-}  // namespace blokka

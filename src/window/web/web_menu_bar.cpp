@@ -3,6 +3,8 @@
 
 #include "window/web/web_menu_bar.h"
 
+#include <string>
+
 #include "control/key_codes.h"
 #include "window/web/page_imports.h"
 
@@ -11,8 +13,10 @@ namespace blokka {
 namespace {
 
 constexpr int kCount = static_cast<int>(kMenuTree.size());
-constexpr int kHighlighted = 1;
-constexpr int kOpen = 2;
+// How an entry is shown, as bits.
+constexpr std::uint8_t kHighlighted = 1;
+constexpr std::uint8_t kOpen = 2;
+constexpr std::uint8_t kMarked = 4;
 constexpr std::int16_t kEnter = 13;
 constexpr std::int16_t kFirstFunctionKey = 112;
 
@@ -49,28 +53,75 @@ const MenuEntry& Entry(int i) { return kMenuTree[static_cast<std::size_t>(i)]; }
 // An entry the player can choose or open: not a separator, not greyed.
 bool Choosable(int i) { return Entry(i).kind != MenuKind::Separator && Entry(i).enabled; }
 
-int Kind(const MenuEntry& e) {
-    switch (e.kind) {
-        case MenuKind::Menu:
-            return e.depth == 0 ? kBarMenu : kSubmenu;
-        case MenuKind::Separator:
-            return kSeparator;
-        case MenuKind::Item:
-            return !e.enabled ? kGreyedItem : e.checkable ? kCheckItem : kPlainItem;
+// The tree's texts go into the markup as they are.
+constexpr bool PlainText(std::string_view text) {
+    return text.find_first_of("<>&\"") == std::string_view::npos;
+}
+constexpr bool EveryTextIsPlain() {
+    for (const MenuEntry& e : kMenuTree) {
+        if (!PlainText(e.name) || !PlainText(e.caption) || !PlainText(e.shortcut)) return false;
     }
-    return kSeparator;
+    return true;
+}
+static_assert(EveryTextIsPlain(), "a menu text that the markup would have to escape");
+
+// The classes of an entry's element, which the page's style sheet draws: a menu of the bar (m),
+// an entry of a menu (e) with a mark (c) or greyed (off), a separator (sep); highlighted (on),
+// its menu open (open), marked (x).
+std::string Classes(int i, std::uint8_t shown) {
+    const MenuEntry& e = Entry(i);
+    std::string classes = e.kind == MenuKind::Separator ? "sep"
+                          : e.depth == 0                ? "m"
+                          : !e.enabled                  ? "e off"
+                          : e.checkable                 ? "e c"
+                                                        : "e";
+    if (shown & kHighlighted) classes += " on";
+    if (shown & kOpen) classes += " open";
+    if (shown & kMarked) classes += " x";
+    return classes;
+}
+
+// The menu bar's elements: each entry's caption in a span .t, its shortcut or a submenu's arrow
+// in a span .s, the entries of a menu in its popup, a div .p.
+std::string Markup() {
+    std::string html;
+    int popups = 0;  // open in the markup so far
+    for (int i = 0; i < kCount; ++i) {
+        const MenuEntry& e = Entry(i);
+        for (; popups > e.depth; --popups) html += "</div></div>";
+        html += "<div id=\"" + std::string(e.name) + "\" data-id=\"" + std::to_string(i + 1) +
+                "\" class=\"" + Classes(i, e.checkedAtCreation ? kMarked : 0) + "\">";
+        if (e.kind == MenuKind::Separator) {
+            html += "</div>";
+            continue;
+        }
+        html += "<span class=\"t\">" + std::string(e.caption) + "</span>";
+        const bool submenu = e.kind == MenuKind::Menu && e.depth > 0;
+        if (submenu || !e.shortcut.empty()) {
+            html += "<span class=\"s\">" + std::string(submenu ? "\u25b8" : e.shortcut) + "</span>";
+        }
+        if (e.kind == MenuKind::Menu) {
+            html += "<div class=\"p\">";
+            ++popups;
+        } else {
+            html += "</div>";
+        }
+    }
+    for (; popups > 0; --popups) html += "</div></div>";
+    return html;
 }
 
 }  // namespace
 
 WebMenuBar::WebMenuBar() {
+    const std::string html = Markup();
+    page_menus(html.data(), static_cast<int>(html.size()));
     for (int i = 0; i < kCount; ++i) {
         const MenuEntry& e = Entry(i);
-        page_menu(i + 1, kOwner[static_cast<std::size_t>(i)] + 1, Kind(e), e.name.data(),
-                  static_cast<int>(e.name.size()), e.caption.data(),
-                  static_cast<int>(e.caption.size()), e.shortcut.data(),
-                  static_cast<int>(e.shortcut.size()));
-        if (e.checkedAtCreation) SetChecked(e.item, true);
+        if (e.checkedAtCreation) {
+            marks_.at(static_cast<std::size_t>(e.item)) = true;
+            shown_[static_cast<std::size_t>(i)] = kMarked;
+        }
     }
 }
 
@@ -78,9 +129,7 @@ bool WebMenuBar::Checked(MenuItem item) const { return marks_.at(static_cast<std
 
 void WebMenuBar::SetChecked(MenuItem item, bool checked) {
     marks_.at(static_cast<std::size_t>(item)) = checked;
-    for (int i = 0; i < kCount; ++i) {
-        if (Entry(i).item == item && Entry(i).checkable) page_menu_mark(i + 1, checked ? 1 : 0);
-    }
+    Refresh();
 }
 
 void WebMenuBar::CloseAll() {
@@ -228,12 +277,16 @@ const MenuEntry* WebMenuBar::Shortcut(std::int16_t code) {
 
 void WebMenuBar::Refresh() {
     for (int i = 0; i < kCount; ++i) {
+        const MenuEntry& e = Entry(i);
         const bool open = i == open_[0] || i == open_[1];
         const bool lit = open || i == highlight_[0] || i == highlight_[1];
-        const auto state = static_cast<std::uint8_t>((lit ? kHighlighted : 0) | (open ? kOpen : 0));
-        if (shown_[static_cast<std::size_t>(i)] == state) continue;
-        shown_[static_cast<std::size_t>(i)] = state;
-        page_menu_state(i + 1, state);
+        const bool marked = e.checkable && marks_.at(static_cast<std::size_t>(e.item));
+        const auto shown = static_cast<std::uint8_t>((lit ? kHighlighted : 0) | (open ? kOpen : 0) |
+                                                     (marked ? kMarked : 0));
+        if (shown_[static_cast<std::size_t>(i)] == shown) continue;
+        shown_[static_cast<std::size_t>(i)] = shown;
+        const std::string classes = Classes(i, shown);
+        page_menu_classes(i + 1, classes.data(), static_cast<int>(classes.size()));
     }
 }
 

@@ -46,7 +46,7 @@ private:
     std::array<bool, kMenuItemCount> marks_{};
     std::array<int, kLevels> open_{-1, -1};       // the open menu's entry at each level
     std::array<int, kLevels> highlight_{-1, -1};  // the highlighted entry in each open popup
-    std::array<std::uint8_t, kMenuTree.size()> shown_{};
+    std::array<std::uint8_t, kMenuTree.size()> shown_{};  // how each entry is shown, as bits
 };
 
 }  // namespace blokka

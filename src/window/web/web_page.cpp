@@ -142,7 +142,8 @@ int blokka_pointer(Page* page, int deed, int over, double x, double y, int butto
     return pointer == blokka::WebMenuBar::Pointer::Press && (taken || over == blokka::kOverCanvas);
 }
 
-// The canvas now has `width` by `height` device pixels at `ratio` a pixel.
+// The canvas now has `width` by `height` device pixels (0 where the browser counts none) at
+// `ratio` a pixel.
 BLOKKA_ENTRY_POINT(blokka_screen)
 void blokka_screen(Page* page, double ratio, int width, int height) {
     if (blokka::Live(page)) page->layer.SetScreen(ratio, width, height);

@@ -60,8 +60,12 @@ WebWindowLayer::WebWindowLayer(Lock lock, double ratio, int width, int height) :
 
 void WebWindowLayer::SetScreen(double ratio, int width, int height) {
     ratio_ = std::clamp(ratio, 1.0 / kLargestRatio, kLargestRatio);
-    const auto edge = [&](int wanted, int client) {
-        return std::clamp(wanted, 1, static_cast<int>(std::ceil(client * ratio_)) + 1);
+    // The canvas's device pixels as the browser counts them, so that each is a pixel of the
+    // frame, where they fit the ratio (under emulation they need not); else the client area at
+    // the ratio, rounded.
+    const auto edge = [&](int counted, int client) {
+        const double exact = client * ratio_;
+        return std::abs(counted - exact) < 1 ? counted : static_cast<int>(std::lround(exact));
     };
     width_ = edge(width, kClientWidth);
     height_ = edge(height, kClientHeight);

@@ -29,7 +29,8 @@ public:
     // What the page learnt of the one-copy lock before start-up.
     enum class Lock : std::uint8_t { Missing, Held, HeldElsewhere };
 
-    // `width` by `height` device pixels show the client area at `ratio` device pixels a pixel.
+    // The client area shows at `ratio` device pixels a pixel, on the `width` by `height` device
+    // pixels the browser counts for the canvas (0 where it counts none).
     WebWindowLayer(Lock lock, double ratio, int width, int height);
 
     void Attach(Game& game) { game_ = &game; }  // the game that gets the unload event
