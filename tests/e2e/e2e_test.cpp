@@ -16,10 +16,12 @@ TEST(Window, MapsTitledAndGrey265By370UnderItsMenuBarAndEndsByItsCloseBox) {
     Blokka game;
     EXPECT_EQ(game.x.Title(game.window), "Блокка");
     EXPECT_EQ(game.frame.width, kWidth);
-    EXPECT_TRUE(game.Pixel(2, 0) == 0x808080 && game.At(2, kHeight - 1) == 0x808080);
+    EXPECT_EQ(game.Pixel(2, 0), 0x808080u);  // the client area's top left and bottom left
+    EXPECT_EQ(game.At(2, kHeight - 1), 0x808080u);
     EXPECT_NE(game.At(2, -1), 0x808080u);
     game.x.Close(game.window);
-    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+    ASSERT_TRUE(game.process.WaitExit());
+    EXPECT_EQ(game.process.ExitCode(), 0);
 }
 
 struct Blocks {  // how many on the board, their outermost columns and rows
@@ -69,7 +71,8 @@ TEST(Play, RealKeysAndClicksReachTheGameAndItsMenusAndAGameLeftToItselfRunsToIts
     EXPECT_TRUE(WaitUntil(over, 60s));
     game.Choose(MenuKeys(1, 1, 3));  // "ESC", "Закрыть игру"
     game.x.Keys({"Escape"});
-    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+    ASSERT_TRUE(game.process.WaitExit());
+    EXPECT_EQ(game.process.ExitCode(), 0);
 }
 
 }  // namespace

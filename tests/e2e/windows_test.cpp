@@ -13,7 +13,8 @@ namespace {
 TEST(Windows, AltF4EndsTheProgram) {
     Blokka game;
     game.x.Key("Alt_L", true), game.x.Keys({"F4"}), game.x.Key("Alt_L", false);
-    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+    ASSERT_TRUE(game.process.WaitExit());
+    EXPECT_EQ(game.process.ExitCode(), 0);
 }
 
 }  // namespace

@@ -102,8 +102,8 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
         return true;
     };
     const bool waiting = g.GameOver == 0 && g.NextType != 0;
-    const bool fresh =
-        waiting && g.CurType == 0 && std::count(g.CellState.begin(), g.CellState.end(), 0) == 200;
+    const bool fresh = waiting && g.CurType == 0 &&
+                       std::count(g.CellState.begin(), g.CellState.end(), 0) == kBoardCells;
     if (!boxShows(waiting) && !(fresh && boxShows(false))) fail("the box is wrong");
     if (w.label != std::pair{10 + 10 * s, 20 * s - 8}) fail("the label is misplaced");
     if (w.caption != (g.Score == 0 ? "" : "Счет: " + std::to_string(g.Score)) ||
