@@ -36,18 +36,14 @@ window.Date = class extends RealDate {
 };
 """
 # What the page shows, as the oracle answers it, the menus as menu_description.h words them; the
-# pixels as zlib's CRC-32 of their red, green and blue, and themselves only when asked for.
+# pixels (RGBA) as zlib's Adler-32 of them, and themselves only when asked for.
 STATE = """
 if (!document.getElementById('game')) return {ended: true};
 const canvas = document.getElementById('canvas'), label = document.getElementById('lblTotal');
 const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-const table = window.crcTable = window.crcTable || [...Array(256).keys()].map((n) => {
-  for (let k = 0; k < 8; ++k) n = n & 1 ? 0xedb88320 ^ (n >>> 1) : n >>> 1;
-  return n;
-});
-let crc = -1, rgb = '';
-for (let i = 0; i < data.length; ++i) if ((i & 3) !== 3) crc = table[(crc ^ data[i]) & 255] ^ (crc >>> 8);
-for (let i = 0; arguments[0] && i < data.length; i += 4) rgb += String.fromCharCode(...data.slice(i, i + 3));
+let a = 1, b = 0, rgba = '';
+for (const v of data) a = (a + v) % 65521, b = (b + a) % 65521;
+for (let i = 0; arguments[0] && i < data.length; ++i) rgba += String.fromCharCode(data[i]);
 const lines = [], part = (e, c) => e.querySelector(':scope > .' + c);
 const describe = (menu) => {
   const at = lines.push(part(menu, 't').textContent + ':') - 1, entries = [...part(menu, 'p').children];
@@ -60,9 +56,9 @@ const describe = (menu) => {
   });
 };
 document.querySelectorAll('#bar > .m').forEach(describe);
-const [r, g, b] = getComputedStyle(label).color.match(/\\d+/g).map(Number);
-return {ended: false, size: [canvas.width, canvas.height], crc: (crc ^ -1) >>> 0, pixels: btoa(rgb),
-        menus: lines, label: [label.textContent, r << 16 | g << 8 | b, label.offsetLeft, label.offsetTop],
+const [r, g, bl] = getComputedStyle(label).color.match(/\\d+/g).map(Number);
+return {ended: false, size: [canvas.width, canvas.height], sum: (b << 16 | a) >>> 0, pixels: btoa(rgba),
+        menus: lines, label: [label.textContent, r << 16 | g << 8 | bl, label.offsetLeft, label.offsetTop],
         timer: testClock.tick ? [true, testClock.ms] : [false]};
 """
 # A key as both see it: Qt's key and modifiers, and the browser's key, code and keyCode.
@@ -187,15 +183,15 @@ class Page(unittest.TestCase):
 
     def frame(self, cells, ratio, width, height):
         """The client area as the desktop's cells show it, in device pixels."""
-        frame = bytearray(b"\x80" * (3 * width * height))
+        frame = bytearray(b"\x80\x80\x80\xff" * (width * height))
         for picture, left, top, w, h in cells:
             x0, y0, x1, y1 = (math.floor(v * ratio + 0.5) for v in (left, top, left + w, top + h))
             image, size = self.pictures[x1 - x0][picture - 1], x1 - x0
             xa, xb = max(x0, 0), min(x1, width)
             for y in range(max(y0, 0), min(y1, height) if xa < xb else 0):
                 row = (y - y0) * size
-                frame[3 * (y * width + xa):3 * (y * width + xb)] = \
-                    image[3 * (row + xa - x0):3 * (row + xb - x0)]
+                frame[4 * (y * width + xa):4 * (y * width + xb)] = \
+                    image[4 * (row + xa - x0):4 * (row + xb - x0)]
         return frame
 
     def agree(self, desktop, ratio, after):
@@ -208,12 +204,11 @@ class Page(unittest.TestCase):
         width, height = page["size"]
         self.assertLessEqual(abs(width - 265 * ratio) + abs(height - 370 * ratio), 2, after)
         frame = self.frame(want["cells"], ratio, width, height)
-        if page["crc"] != zlib.crc32(frame):
+        if page["sum"] != zlib.adler32(frame):
             shown = base64.b64decode(self.browser.run(STATE, True)["pixels"])
-            at = next(i for i in range(len(frame)) if shown[i] != frame[i]) // 3
-            self.fail("%s: pixel (%d, %d) is %s where the desktop shows %s" % (
-                after, at % width, at // width, shown[3 * at:3 * at + 3].hex(),
-                frame[3 * at:3 * at + 3].hex()))
+            at = next(i for i in range(len(frame)) if shown[i] != frame[i]) // 4
+            self.fail("%s: pixel (%d, %d) is %s where the desktop shows %s" % (after, at % width,
+                      at // width, shown[4 * at:4 * at + 3].hex(), frame[4 * at:4 * at + 3].hex()))
         self.seen.update((ratio, picture) for picture, *_ in want["cells"])
 
     def session(self, steps, ratio=1):
@@ -256,9 +251,9 @@ class PageTest(Page):
         self.assertTrue(self.tab(), "a second copy")
         driver.close()
         driver.switch_to.window(first)
-        before = self.browser.run(STATE)["crc"]
+        before = self.browser.run(STATE)["sum"]
         self.browser.run("testClock.tick()")
-        self.assertNotEqual(self.browser.run(STATE)["crc"], before, "the first plays on")
+        self.assertNotEqual(self.browser.run(STATE)["sum"], before, "the first plays on")
         self.choose("mnuESC3")
         self.browser.key(*KEYS["Escape"][2:])
         self.assertTrue(self.browser.run(STATE)["ended"], "closed by Escape")
@@ -321,20 +316,18 @@ class PageTest(Page):
         self.wait("return document.querySelectorAll('link[rel=icon]').length === %d" % len(self.icons))
         title, icons, face = self.browser.run("""
           const label = getComputedStyle(document.getElementById('lblTotal'));
-          return Promise.all([...document.querySelectorAll('link[rel=icon]')].map((link) =>
-            new Promise((done) => Object.assign(new Image(), {src: link.href, onload() {
-              const c = Object.assign(document.createElement('canvas'), {width: this.width,
-                                                                          height: this.height});
-              c.getContext('2d').drawImage(this, 0, 0);
-              const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-              done([link.sizes.value, [...data].filter((_, i) => i % 4 !== 3)]);
-            }})))).then((icons) => [document.title, icons,
-                                    [label.fontFamily, label.fontWeight, label.fontSize]]);""")
+          return Promise.all([...document.querySelectorAll('link[rel=icon]')].map(async (link) => {
+            const icon = Object.assign(new Image(), {src: link.href}), size = +link.sizes.value.split('x')[0];
+            await icon.decode();
+            const c = new OffscreenCanvas(size, size).getContext('2d');
+            c.drawImage(icon, 0, 0);
+            return [size, [...c.getImageData(0, 0, size, size).data]];
+          })).then((icons) => [document.title, icons, [label.fontFamily, label.fontWeight, label.fontSize]]);""")
         self.assertEqual([title, face], ["Блокка", ['Calibri, Carlito, sans-serif', "700", "12px"]])
-        self.assertEqual(sorted(sizes for sizes, _ in icons), ["%dx%d" % (n, n) for n in self.icons])
-        for sizes, pixels in icons:  # both reduce the cells' pictures smoothly, each in its way
-            worst = max(abs(a - b) for a, b in zip(pixels, self.icons[int(sizes.split("x")[0])]))
-            self.assertLessEqual(worst, 12, "the icon " + sizes)
+        self.assertEqual(sorted(size for size, _ in icons), sorted(self.icons))
+        for size, pixels in icons:  # both reduce the cells' pictures smoothly, each in its way
+            worst = max(abs(a - b) for a, b in zip(pixels, self.icons[size]))
+            self.assertLessEqual(worst, 12, "the icon at %d pixels" % size)
 
 
 if __name__ == "__main__":

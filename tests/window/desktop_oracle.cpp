@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The desktop's answers for the web page's tests, which play the same steps on the page and
-// compare: the Qt window, offscreen, started with its random source seeded as the page seeds it
-// at the time of day given (in milliseconds), then one line of JSON a step read from stdin:
+// The desktop's answers for the web page's tests, which play the same steps on the page: the Qt
+// window offscreen, its random source seeded as the page seeds it at the time of day given (in
+// milliseconds); then for each line read, one of
 //   tick | item <name> | key <Qt key> <modifiers> | move <cell> | press <cell> <button>
-// each answered with what the window shows: every cell's picture and place, the label, the
-// timer, the menus, whether the program ended. First comes one line with the stock pictures as
-// the canvas shows them at each device size given, and the icon at its window sizes, in base64
-// RGB.
+// a line of JSON with what the window shows. First comes a line with the stock pictures as the
+// canvas shows them at each device size given, and the icon at its window sizes (RGBA, base64).
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,13 +24,10 @@
 
 namespace {
 
-QString Rgb(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    QByteArray bytes;
-    for (int y = 0; y < rgb.height(); ++y) {
-        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
-    }
-    return QString::fromLatin1(bytes.toBase64());
+QString Rgba(const QImage& image) {
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char*>(rgba.constBits()), rgba.sizeInBytes()).toBase64());
 }
 
 void Answer(const QJsonObject& answer) {
@@ -74,13 +69,13 @@ int main(int argc, char* argv[]) {
     for (const QString& size : args.mid(2)) {
         QJsonArray scaled;
         for (int p = 1; p <= blokka::kStockPictures; ++p) {
-            scaled.append(Rgb(blokka::stockImage(p).scaled(
+            scaled.append(Rgba(blokka::stockImage(p).scaled(
                 size.toInt(), size.toInt(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
         }
         pictures[size] = scaled;
     }
     for (int size : blokka::kWindowIconSizes)
-        icons[QString::number(size)] = Rgb(blokka::drawAppIcon(size));
+        icons[QString::number(size)] = Rgba(blokka::drawAppIcon(size));
     Answer({{"pictures", pictures}, {"icons", icons}});
     Answer(State(window));
 
