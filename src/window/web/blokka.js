@@ -125,4 +125,6 @@
     }
   }));
   addEventListener('contextmenu', (event) => { if (over(event) >= 0) event.preventDefault(); });
+  // A window that loses the focus closes its menus, as if pressed elsewhere.
+  addEventListener('blur', () => page && module.blokka_pointer(page, 1, -1, 0, 0, 0));
 })();

@@ -140,6 +140,12 @@ void WebMenuBar::CloseAll() {
 
 int WebMenuBar::Level(int entry) const { return Entry(entry).depth - 1; }
 
+void WebMenuBar::CloseSubmenu() {
+    open_[1] = -1;
+    highlight_[1] = -1;
+    Refresh();
+}
+
 void WebMenuBar::OpenBarMenu(int entry, bool highlightFirst) {
     open_ = {entry, -1};
     highlight_ = {-1, -1};
@@ -168,7 +174,7 @@ void WebMenuBar::Step(int level, int direction) {
             break;
         }
     }
-    if (level == 0 && open_[1] >= 0 && at != open_[1]) open_[1] = -1, highlight_[1] = -1;
+    if (level == 0 && open_[1] >= 0 && at != open_[1]) CloseSubmenu();
     Refresh();
 }
 
@@ -216,7 +222,7 @@ const MenuEntry* WebMenuBar::OnPointer(int id, Pointer deed) {
         if (level == 0 && e.kind == MenuKind::Menu) {
             OpenSubmenu(entry, false);
         } else if (level == 0) {
-            open_[1] = -1, highlight_[1] = -1;
+            CloseSubmenu();
         }
         Refresh();
         return nullptr;
@@ -240,24 +246,14 @@ const MenuEntry* WebMenuBar::OnKey(std::int16_t code) {
             NextBarMenu(1);
             break;
         case vk::Left:
-            if (level == 1) {
-                open_[1] = -1, highlight_[1] = -1;
-                Refresh();
-            } else {
-                NextBarMenu(-1);
-            }
+            level == 1 ? CloseSubmenu() : NextBarMenu(-1);
             break;
         case kEnter:
         case vk::Space:
             if (at >= 0) return Choose(at);
             break;
         case vk::Escape:
-            if (level == 1) {
-                open_[1] = -1, highlight_[1] = -1;
-                Refresh();
-            } else {
-                CloseAll();
-            }
+            level == 1 ? CloseSubmenu() : CloseAll();
             break;
         default:
             break;

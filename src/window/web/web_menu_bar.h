@@ -38,6 +38,7 @@ private:
     int Level(int entry) const;  // the popup an entry shows in, or -1 for the bar
     void OpenBarMenu(int entry, bool highlightFirst);
     void OpenSubmenu(int entry, bool highlightFirst);
+    void CloseSubmenu();
     void Step(int level, int direction);  // to the next entry that can be chosen
     void NextBarMenu(int direction);
     const MenuEntry* Choose(int entry);
