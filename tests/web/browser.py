@@ -13,7 +13,6 @@ import signal
 import subprocess
 import sys
 import tempfile
-import threading
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 CHROMIUM, CHROMEDRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
@@ -53,20 +52,18 @@ def start(command, **options):
 
 
 class Server:
-    """The site on 127.0.0.1, at a free port; `requests` are the paths it was asked for."""
+    """The site on 127.0.0.1, at a free port; requests() are the paths it was asked for."""
 
     def __init__(self, site):
+        self.log = tempfile.TemporaryFile("w+")
         self.process = start([sys.executable, os.path.join(ROOT, "scripts/serve-web"), site],
-                              env={**os.environ, "PORT": "0"}, stdout=subprocess.PIPE,
-                              stderr=subprocess.PIPE, text=True)
+                             env={**os.environ, "PORT": "0"}, stdout=subprocess.PIPE,
+                             stderr=self.log, text=True)
         self.url = self.process.stdout.readline().split()[1]
-        self.requests = []
-        threading.Thread(target=self._log, daemon=True).start()
 
-    def _log(self):
-        for line in self.process.stderr:
-            if '"GET ' in line:
-                self.requests.append(line.split('"GET ')[1].split()[0])
+    def requests(self):
+        self.log.seek(0)
+        return [line.split('"GET ')[1].split()[0] for line in self.log if '"GET ' in line]
 
 
 class Browser:
@@ -94,11 +91,9 @@ class Browser:
     def key(self, key, code, key_code, modifiers=0):
         """Presses and releases a key as the keyboard would: `key_code` as the browser gives
         it, `modifiers` as the protocol numbers them (alt 1, control 2, meta 4, shift 8)."""
-        text = key if len(key) == 1 and not modifiers & 7 else ""
-        for kind in ("keyDown" if text else "rawKeyDown", "keyUp"):
-            self.cdp("Input.dispatchKeyEvent", type=kind, key=key, code=code, text=text,
-                     unmodifiedText=text, windowsVirtualKeyCode=key_code,
-                     modifiers=modifiers, location=3 if code.startswith("Numpad") else 0)
+        for kind in ("rawKeyDown", "keyUp"):
+            self.cdp("Input.dispatchKeyEvent", type=kind, key=key, code=code, modifiers=modifiers,
+                     windowsVirtualKeyCode=key_code, location=3 if code.startswith("Numpad") else 0)
 
     def click(self, x, y, button="left"):
         """Moves the mouse to (x, y) of the page, and there clicks `button`, if any."""

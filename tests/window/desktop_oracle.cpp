@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The desktop's answers for the web page's tests, which play the same steps on the page: the Qt
-// window offscreen, its random source seeded as the page seeds it at the time of day given (in
-// milliseconds); then for each line read, one of
-//   tick | item <name> | key <Qt key> <modifiers> | move <cell> | press <cell> <button>
-// a line of JSON with what the window shows. First comes a line with the stock pictures as the
-// canvas shows them at each device size given, and the icon at its window sizes (RGBA, base64).
+// The desktop's answers for the web page's tests: the Qt window offscreen at the ratio
+// QT_SCALE_FACTOR gives, seeded as the page is at the time of day given (in milliseconds). It
+// prints its icons, then after start-up and each step read (tick | item <name> | key <Qt key>
+// <modifiers> | move <cell> | press <cell> <button> | resize <width> <height> | pixels) what it
+// shows, as JSON.
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,30 +20,37 @@
 #include "window/app_icon.h"
 #include "window/frm_main.h"
 #include "window/random_source.h"
-#include "window/stock_image.h"
 
 namespace {
 
-QString Rgba(const QImage& image) {
+QByteArray Rgba(const QImage& image) {
     const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(rgba.constBits()), rgba.sizeInBytes()).toBase64());
+    return {reinterpret_cast<const char*>(rgba.constBits()), rgba.sizeInBytes()};
 }
 
 void Answer(const QJsonObject& answer) {
     std::cout << QJsonDocument(answer).toJson(QJsonDocument::Compact).toStdString() << std::endl;
 }
 
-QJsonObject State(blokka::frmMain& window) {
+QJsonObject State(blokka::frmMain& window, bool pixels) {
     blokka::QtWindowLayer& layer = window.layer();
+    blokka::CellCanvas& canvas = layer.canvas();
     QJsonArray cells;
     for (int k = 1; k <= blokka::kDisplayCells; ++k) {
-        const QRect r = layer.canvas().cellBounds(k);
-        cells.append(
-            QJsonArray{layer.canvas().cellPicture(k), r.x(), r.y(), r.width(), r.height()});
+        const QRect r = canvas.cellBounds(k);
+        cells.append(QJsonArray{canvas.cellPicture(k), r.x(), r.y(), r.width(), r.height()});
     }
+    // The canvas without the label, which the page shows apart.
+    const qreal ratio = canvas.devicePixelRatioF();
+    QImage shot((QSizeF(canvas.size()) * ratio).toSize(), QImage::Format_RGBA8888);
+    shot.setDevicePixelRatio(ratio);
+    canvas.render(&shot, {}, {}, QWidget::DrawWindowBackground);
+    const QByteArray rgba = Rgba(shot);
     const QLabel& label = layer.lblTotal();
     return {{"cells", cells},
+            {"size", QJsonArray{shot.width(), shot.height()}},
+            {"sha", QString(QCryptographicHash::hash(rgba, QCryptographicHash::Sha256).toHex())},
+            {"pixels", pixels ? QString::fromLatin1(rgba.toBase64()) : QString()},
             {"label", QJsonArray{label.text(), int(layer.LabelColor()), label.x(), label.y()}},
             {"timer", QJsonArray{layer.TimerEnabled(), layer.TimerInterval()}},
             {"menus", QJsonArray::fromStringList(Describe(window.menuBar()))},
@@ -65,19 +72,13 @@ int main(int argc, char* argv[]) {
     window.layer().SeedRandom(blokka::SecondsOfDay(args[1].toInt()));
     window.game().mnuNew_Click();
 
-    QJsonObject pictures, icons;
-    for (const QString& size : args.mid(2)) {
-        QJsonArray scaled;
-        for (int p = 1; p <= blokka::kStockPictures; ++p) {
-            scaled.append(Rgba(blokka::stockImage(p).scaled(
-                size.toInt(), size.toInt(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-        }
-        pictures[size] = scaled;
+    QJsonObject icons;
+    for (int size : blokka::kWindowIconSizes) {
+        icons[QString::number(size)] =
+            QString::fromLatin1(Rgba(blokka::drawAppIcon(size)).toBase64());
     }
-    for (int size : blokka::kWindowIconSizes)
-        icons[QString::number(size)] = Rgba(blokka::drawAppIcon(size));
-    Answer({{"pictures", pictures}, {"icons", icons}});
-    Answer(State(window));
+    Answer(icons);
+    Answer(State(window, false));
 
     QWidget& canvas = window.layer().canvas();
     const auto centre = [&](const QString& cell) {
@@ -95,11 +96,14 @@ int main(int argc, char* argv[]) {
                                 Qt::KeyboardModifiers(step[2].toInt()));
         }
         if (what == "move") QTest::mouseMove(&canvas, centre(step[1]));
+        if (what == "resize") {
+            window.resize(step[1].toInt(), step[2].toInt() + window.menuBar()->height());
+        }
         if (what == "press") {
             QTest::mouseClick(&canvas, Qt::MouseButton(step[2].toInt()), {}, centre(step[1]));
         }
         QCoreApplication::processEvents();
-        Answer(State(window));
+        Answer(State(window, what == "pixels"));
     }
     return 0;
 }

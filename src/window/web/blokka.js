@@ -70,12 +70,14 @@
     wasi_snapshot_preview1: {proc_exit(status) { throw new Error('Blokka stopped: ' + status); }},
   };
 
-  // The canvas's device pixels, where the browser tells them.
-  let box = [0, 0];
+  // The client area, which the player may resize, and the canvas's device pixels where the
+  // browser tells them.
+  let screen = [devicePixelRatio || 1, 265, 370, 0, 0];
   const resized = ([entry]) => {
-    const size = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-    box = size ? [size.inlineSize, size.blockSize] : [0, 0];
-    if (page) module.blokka_screen(page, devicePixelRatio || 1, ...box);
+    const device = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+    screen = [devicePixelRatio || 1, entry.contentRect.width, entry.contentRect.height,
+              device ? device.inlineSize : 0, device ? device.blockSize : 0];
+    if (page) module.blokka_screen(page, ...screen);
   };
   const observer = new ResizeObserver(resized);
   try {
@@ -101,7 +103,7 @@
   module = (await starting).instance.exports;
   module._initialize();
   const lock = await locking;
-  page = module.blokka_start(lock, devicePixelRatio || 1, ...box);
+  page = module.blokka_start(lock, ...screen);
   if (!page) return;
   game.style.visibility = 'visible';
 

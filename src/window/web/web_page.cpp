@@ -29,8 +29,7 @@ constexpr int kShift = 1;
 constexpr int kOverCanvas = 0;
 
 struct Page {
-    Page(WebWindowLayer::Lock lock, double ratio, int width, int height)
-        : layer(lock, ratio, width, height) {
+    Page(WebWindowLayer::Lock lock, const WebWindowLayer::Screen& screen) : layer(lock, screen) {
         layer.Attach(game);
     }
 
@@ -71,11 +70,15 @@ void Finish(Page* page) {
 
 using blokka::Page;
 
-// Starts the game after the page asked for the one-copy lock: `lock` is a WebWindowLayer::Lock.
-// Returns nothing when the game ended during start-up, as a second copy does.
-BLOKKA_ENTRY_POINT(blokka_start) Page* blokka_start(int lock, double ratio, int width, int height) {
-    auto page = std::make_unique<Page>(static_cast<blokka::WebWindowLayer::Lock>(lock), ratio,
-                                       width, height);
+// Starts the game after the page asked for the one-copy lock: `lock` is a WebWindowLayer::Lock,
+// the rest a WebWindowLayer::Screen. Returns nothing when the game ended during start-up, as a
+// second copy does.
+BLOKKA_ENTRY_POINT(blokka_start)
+Page* blokka_start(int lock, double ratio, double width, double height, int deviceWidth,
+                   int deviceHeight) {
+    auto page = std::make_unique<Page>(
+        static_cast<blokka::WebWindowLayer::Lock>(lock),
+        blokka::WebWindowLayer::Screen{ratio, width, height, deviceWidth, deviceHeight});
     page->game.Form_Load();
     if (!blokka::Live(page.get())) return nullptr;
     for (int size : blokka::kWindowIconSizes) {
@@ -142,10 +145,11 @@ int blokka_pointer(Page* page, int deed, int over, double x, double y, int butto
     return pointer == blokka::WebMenuBar::Pointer::Press && (taken || over == blokka::kOverCanvas);
 }
 
-// The canvas now has `width` by `height` device pixels (0 where the browser counts none) at
-// `ratio` a pixel.
+// The client area or its device pixels changed: the rest is a WebWindowLayer::Screen.
 BLOKKA_ENTRY_POINT(blokka_screen)
-void blokka_screen(Page* page, double ratio, int width, int height) {
-    if (blokka::Live(page)) page->layer.SetScreen(ratio, width, height);
+void blokka_screen(Page* page, double ratio, double width, double height, int deviceWidth,
+                   int deviceHeight) {
+    if (blokka::Live(page))
+        page->layer.SetScreen({ratio, width, height, deviceWidth, deviceHeight});
     blokka::Finish(page);
 }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/client_area.h"
 #include "window/web/page_imports.h"
 
 namespace blokka {
@@ -49,26 +48,26 @@ std::vector<int> SourcePixels(int size, bool stepped) {
 
 }  // namespace
 
-WebWindowLayer::WebWindowLayer(Lock lock, double ratio, int width, int height) : lock_(lock) {
+WebWindowLayer::WebWindowLayer(Lock lock, const Screen& screen) : lock_(lock) {
     Cell& first = cells_[1];
     first.created = true;
     first.visible = true;
     first.bounds = kFirstCellDesign;
-    SetScreen(ratio, width, height);
+    SetScreen(screen);
     page_timer(interval_);
 }
 
-void WebWindowLayer::SetScreen(double ratio, int width, int height) {
-    ratio_ = std::clamp(ratio, 1.0 / kLargestRatio, kLargestRatio);
+void WebWindowLayer::SetScreen(const Screen& screen) {
+    ratio_ = std::clamp(screen.ratio, 1.0 / kLargestRatio, kLargestRatio);
     // The canvas's device pixels as the browser counts them, so that each is a pixel of the
     // frame, where they fit the ratio (under emulation they need not); else the client area at
     // the ratio, rounded.
-    const auto edge = [&](int counted, int client) {
-        const double exact = client * ratio_;
+    const auto edge = [&](int counted, double client) {
+        const double exact = std::max(client, 1.0) * ratio_;
         return std::abs(counted - exact) < 1 ? counted : static_cast<int>(std::lround(exact));
     };
-    width_ = edge(width, kClientWidth);
-    height_ = edge(height, kClientHeight);
+    width_ = edge(screen.deviceWidth, screen.width);
+    height_ = edge(screen.deviceHeight, screen.height);
     frame_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
                   kBackground);
     scaled_.clear();

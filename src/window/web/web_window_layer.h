@@ -29,14 +29,20 @@ public:
     // What the page learnt of the one-copy lock before start-up.
     enum class Lock : std::uint8_t { Missing, Held, HeldElsewhere };
 
-    // The client area shows at `ratio` device pixels a pixel, on the `width` by `height` device
-    // pixels the browser counts for the canvas (0 where it counts none).
-    WebWindowLayer(Lock lock, double ratio, int width, int height);
+    // The client area, which the player may resize as a desktop's window: its size in pixels,
+    // shown at `ratio` device pixels a pixel on the device pixels the browser counts for the
+    // canvas (0 where it counts none).
+    struct Screen {
+        double ratio, width, height;
+        int deviceWidth, deviceHeight;
+    };
+
+    WebWindowLayer(Lock lock, const Screen& screen);
 
     void Attach(Game& game) { game_ = &game; }  // the game that gets the unload event
     bool Ended() const { return ended_; }
     WebMenuBar& Menus() { return menus_; }
-    void SetScreen(double ratio, int width, int height);
+    void SetScreen(const Screen& screen);
     // The display cell under the point (x, y) of the client area, or 0 over the background.
     int CellAt(double x, double y) const;
     // Brings what changed since the last call onto the canvas.
