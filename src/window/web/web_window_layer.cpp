@@ -24,26 +24,13 @@ constexpr std::uint32_t Rgba(Rgb rgb) {
     return 0xff000000u | (rgb & 0xffu) << 16 | (rgb & 0xff00u) | (rgb >> 16 & 0xffu);
 }
 
-// The pixel of the stock picture that each of `size` device pixels along one edge shows, as
-// Qt's raster engine picks them for an image scaled without smoothing, which is what the
-// desktop shows: the centre of each pixel mapped back into the picture, in 16.16 fixed point.
-// Along a row Qt adds the step, cut to whole fixed-point units, pixel after pixel; each row it
-// maps anew.
-std::vector<int> SourcePixels(int size, bool stepped) {
-    constexpr double kUnit = 65536;
-    const double scale = static_cast<double>(size) / kPictureSize;
-    const double inverse = 1 / scale;
-    // Qt moves every point by 1/65536 before scaling, so that halves round the same way.
-    const double shift = -(scale / kUnit) * inverse;
-    const int step = static_cast<int>(inverse * kUnit);
-    const int first = static_cast<int>((inverse * 0.5 + shift) * kUnit);
-    std::vector<int> pixels(static_cast<std::size_t>(size));
-    for (int i = 0; i < size; ++i) {
-        const int at =
-            stepped ? first + i * step : static_cast<int>((inverse * (i + 0.5) + shift) * kUnit);
-        pixels[static_cast<std::size_t>(i)] = std::clamp(at >> 16, 0, kPictureSize - 1);
-    }
-    return pixels;
+// The pixel of the stock picture that device pixel i of `size` along an edge shows, as Qt's
+// raster engine picks it for an image scaled without smoothing, which is what the desktop shows:
+// the one under the pixel's centre, mapped back into the picture; a centre on the border of two
+// takes the first, as Qt moves every point by 1/65536 before it maps it. (Qt maps in 16.16 fixed
+// point, which comes to the same for every edge up to 336 device pixels.)
+constexpr int SourcePixel(int i, int size) {
+    return ((2 * i + 1) * kPictureSize + 2 * size - 1) / (2 * size) - 1;
 }
 
 }  // namespace
@@ -101,13 +88,11 @@ const WebWindowLayer::Pixels& WebWindowLayer::Scaled(int picture, int width, int
     Pixels& pixels = scaled_[{width, height}].at(static_cast<std::size_t>(picture));
     if (pixels.empty()) {
         const Picture source = MakeStockPicture(picture);
-        const std::vector<int> columns = SourcePixels(width, true);
-        const std::vector<int> rows = SourcePixels(height, false);
         pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        for (int row : rows) {
-            for (int column : columns) {
-                pixels.push_back(
-                    Rgba(source[static_cast<std::size_t>(row * kPictureSize + column)]));
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const int at = SourcePixel(y, height) * kPictureSize + SourcePixel(x, width);
+                pixels.push_back(Rgba(source[static_cast<std::size_t>(at)]));
             }
         }
     }
