@@ -7,6 +7,7 @@ scripts/serve-web, trusted input through the DevTools protocol. All ends with th
 
 import atexit
 import ctypes
+import json
 import os
 import shutil
 import signal
@@ -52,18 +53,13 @@ def start(command, **options):
 
 
 class Server:
-    """The site on 127.0.0.1, at a free port; requests() are the paths it was asked for."""
+    """The site on 127.0.0.1, at a free port."""
 
     def __init__(self, site):
-        self.log = tempfile.TemporaryFile("w+")
         self.process = start([sys.executable, os.path.join(ROOT, "scripts/serve-web"), site],
                              env={**os.environ, "PORT": "0"}, stdout=subprocess.PIPE,
-                             stderr=self.log, text=True)
+                             stderr=subprocess.DEVNULL, text=True)
         self.url = self.process.stdout.readline().split()[1]
-
-    def requests(self):
-        self.log.seek(0)
-        return [line.split('"GET ')[1].split()[0] for line in self.log if '"GET ' in line]
 
 
 class Browser:
@@ -76,11 +72,19 @@ class Browser:
         options.binary_location = CHROMIUM
         for flag in FLAGS + list(flags) + ["--user-data-dir=" + self.profile]:
             options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
         service = Service(CHROMEDRIVER, popen_kw={"preexec_fn": _die_with_parent,
                                                   "start_new_session": True})
         self.driver = webdriver.Chrome(service=service, options=options)
         atexit.register(lambda: os.killpg(service.process.pid, signal.SIGKILL))
         atexit.register(self.driver.quit)
+
+    def fetched(self):
+        """What the browser fetched since last asked, but for data: addresses."""
+        events = (json.loads(entry["message"])["message"] for entry in self.driver.get_log("performance"))
+        return [event["params"]["request"]["url"] for event in events
+                if event["method"] == "Network.requestWillBeSent"
+                and not event["params"]["request"]["url"].startswith("data:")]
 
     def cdp(self, method, **params):
         return self.driver.execute_cdp_cmd(method, params)
