@@ -10,11 +10,11 @@
 #include <cmath>
 #include <optional>
 
+#include "key_places.h"
+#include "menu_description.h"
 #include "window/app_icon.h"
 #include "window/frm_main.h"
 #include "window/key_map.h"
-#include "key_places.h"
-#include "menu_description.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ private slots:
     }
 
     void theWindowShowsTheMenusWhoseMarksOnlyTheGameSets() {
-QCOMPARE(Describe(w->window.menuBar()), kMenus);
+        QCOMPARE(Describe(w->window.menuBar()), kMenus);
         w->item("mnuMouse")->trigger();
         QVERIFY(w->item("mnuMouse")->isChecked());
         QCOMPARE(w->game().MouseMode, 1);
