@@ -64,6 +64,7 @@ public:
     void SetTimerInterval(std::int32_t milliseconds) override;
     bool Checked(MenuItem item) const override { return menus_.Checked(item); }
     void SetChecked(MenuItem item, bool checked) override { menus_.SetChecked(item, checked); }
+    // No page can minimise its window: the game has paused itself first, and that is all.
     void Minimize() override {}
     void Close() override;
     bool OtherInstanceRunning() override { return lock_ == Lock::HeldElsewhere; }
