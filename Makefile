@@ -9,7 +9,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 PRESET := $(if $(filter-out false,$(CI)),ci,release)
 
 .PHONY: all deps configure build run test checked storm faults memcheck package bench format clean \
-	deps-windows windows windows-package test-windows bench-windows
+	deps-windows windows windows-package test-windows bench-windows web run-web test-web bench-web
 
 all: build
 
@@ -26,9 +26,10 @@ run: deps build
 	./build/blokka
 
 # The Windows tests join in wherever the Windows Qt has been built; a fresh clone skips them.
-test: deps build checked
+test: deps build checked web
 	ctest --preset all
 	ctest --preset checked
+	ctest --preset web
 	@if scripts/build-windows-qt --ready >/dev/null 2>&1; then $(MAKE) --no-print-directory test-windows; \
 	  else echo "Windows tests skipped: no Windows Qt in the cache yet (make windows builds it)"; fi
 
@@ -84,8 +85,27 @@ test-windows: windows-package build
 bench-windows: windows build
 	bench/windows build build-windows
 
+# The game as a web page, built with emscripten: build-web/site/ and build-web/blokka.html.
+web:
+	@command -v em++ >/dev/null || { echo "make web needs emscripten: run scripts/install-deps"; exit 1; }
+	@cmake --preset web $(if $(filter ci,$(PRESET)),-DCMAKE_COMPILE_WARNING_AS_ERROR=ON) >/dev/null
+	@cmake --build --preset web -j $(JOBS)
+
+# Serves the page on 127.0.0.1 until Ctrl-C, on PORT or a free port, and prints its address.
+run-web: deps web
+	@scripts/serve-web build-web/site
+
+# The game's rules and the storm under node, the page in headless chromium; the pictures are
+# compared with what the Qt build draws.
+test-web: deps build web
+	ctest --preset web
+
+# The page's size, its first board and its key latency in headless chromium.
+bench-web: deps web
+	bench/web build-web/site
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize build-windows
+	rm -rf build build-sanitize build-windows build-web

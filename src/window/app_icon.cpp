@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
-#include <array>
 #include <map>
 
 #include "view/stock_pictures.h"
@@ -17,16 +16,6 @@
 namespace blokka {
 
 namespace {
-
-constexpr int kGrid = 4;  // cells per side
-
-struct GridCell {
-    int column, row;
-};
-
-// The Z: two cells in the upper row, two in the lower row one column to the right.
-constexpr std::array kZ = std::to_array<GridCell>({{0, 1}, {1, 1}, {1, 2}, {2, 2}});
-constexpr int kRedPicture = 1;
 
 // A stock picture `cell` pixels wide. A smooth reduction keeps small cells even; a cell wider
 // than the picture first repeats every pixel whole, so that the bevel's lines stay sharp
@@ -41,18 +30,17 @@ QImage cellImage(const QImage& picture, int cell) {
 
 QImage drawIcon(int size, const QImage& empty, const QImage& red) {
     QImage image(size, size, QImage::Format_RGB32);
-    const int cell = size / kGrid;
-    // The Z is three cells wide; half a cell of grid on either side centres it.
-    const int shift = cell / 2;
+    const int cell = IconCellEdge(size);
+    const int shift = IconShift(size);
     QPainter painter(&image);
     const QImage emptyCell = cellImage(empty, cell);
     const QImage redCell = cellImage(red, cell);
-    for (int row = -1; row <= kGrid; ++row) {
-        for (int column = -1; column <= kGrid; ++column) {
-            painter.drawImage(column * cell + shift, row * cell, emptyCell);
+    for (int row = -1; row <= kIconGrid; ++row) {
+        for (int column = -1; column <= kIconGrid; ++column) {
+            const bool z = IconPicture(column, row) == kIconRedPicture;
+            painter.drawImage(column * cell + shift, row * cell, z ? redCell : emptyCell);
         }
     }
-    for (const GridCell& c : kZ) painter.drawImage(c.column * cell + shift, c.row * cell, redCell);
     return image;
 }
 
@@ -62,7 +50,7 @@ QImage drawIcon(int size, const QImage& empty, const QImage& red) {
 class AppIconEngine : public QIconEngine {
 public:
     // The two pictures every size is drawn from, made once for all sizes.
-    AppIconEngine() : empty_(stockImage(kDarkPicture)), red_(stockImage(kRedPicture)) {}
+    AppIconEngine() : empty_(stockImage(kDarkPicture)), red_(stockImage(kIconRedPicture)) {}
     AppIconEngine(const AppIconEngine& other)
         : QIconEngine(other), empty_(other.empty_), red_(other.red_) {}
 
@@ -105,7 +93,7 @@ private:
 }  // namespace
 
 QImage drawAppIcon(int size) {
-    return drawIcon(size, stockImage(kDarkPicture), stockImage(kRedPicture));
+    return drawIcon(size, stockImage(kDarkPicture), stockImage(kIconRedPicture));
 }
 
 QIcon makeAppIcon() { return QIcon(new AppIconEngine); }

@@ -7,11 +7,10 @@
 #include <QIcon>
 #include <QImage>
 
+#include "window/icon_layout.h"
+
 namespace blokka {
 
-// The sizes offered to the window system for title bars and task switchers. Every other size,
-// a dense screen's doubled ones included, is drawn on request at its own size.
-inline constexpr int kWindowIconSizes[] = {16, 24, 32, 48};
 // The sizes of the desktop's icon theme, as the package installs them.
 inline constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256};
 

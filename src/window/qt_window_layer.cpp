@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <QTime>
-#include <bit>
 
 namespace blokka {
 
@@ -149,17 +148,11 @@ void QtWindowLayer::End() {
 }
 
 float QtWindowLayer::SecondsSinceMidnight() const {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    return SecondsOfDay(QTime::currentTime().msecsSinceStartOfDay());
 }
 
-void QtWindowLayer::SeedRandom(float seed) {
-    // The bit pattern keeps the fraction of a second in the seed.
-    random_.seed(std::bit_cast<std::uint32_t>(seed));
-}
+void QtWindowLayer::SeedRandom(float seed) { random_.Seed(seed); }
 
-float QtWindowLayer::RandomValue() {
-    // 24 random bits fill a float's mantissa exactly: the largest value is 1 - 2^-24, never 1.
-    return static_cast<float>(random_() >> 8) * 0x1p-24f;
-}
+float QtWindowLayer::RandomValue() { return random_.Next(); }
 
 }  // namespace blokka

@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <array>
 #include <optional>
-#include <random>
 
 #include "core/window_layer.h"
 #include "window/cell_canvas.h"
 #include "window/instance_guard.h"
+#include "window/random_source.h"
 
 class QAction;
 
@@ -80,7 +80,7 @@ private:
     std::array<QAction*, kMenuItemCount> actions_{};
     QString instanceName_;
     std::optional<InstanceGuard> instanceGuard_;
-    std::mt19937 random_;
+    RandomSource random_;
     bool labelSized_ = false;
     bool ended_ = false;
 };

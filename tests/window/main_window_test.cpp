@@ -10,6 +10,8 @@
 #include <cmath>
 #include <optional>
 
+#include "key_places.h"
+#include "menu_description.h"
 #include "window/app_icon.h"
 #include "window/frm_main.h"
 #include "window/key_map.h"
@@ -25,8 +27,8 @@ struct Playing {
     QAction* item(const char* name) { return window.findChild<QAction*>(name); }
 };
 
-// Each menu after start-up, its entries with [x] or [ ] for a mark, "off" for a greyed item and
-// the shortcut. Two size captions have a Cyrillic х, "Тёмный" an ё.
+// Each menu after start-up (menu_description.h). Two size captions have a Cyrillic х, "Тёмный"
+// an ё.
 const QStringList kMenus = {
     "Игра: Заново F2 | - | Пауза [PAUSE] [P] [ ]",
     "Настройки: Размер | ESC | Скорость | Цвет фона | Цвета | Появление | - | Управлять мышкой [ ]",
@@ -41,21 +43,8 @@ const QStringList kMenus = {
     "Появление: Случайные [x] | - | По 2 одинаковых [ ] | По 3 одинаковых [ ] | - | По очереди [ ]",
 };
 
-void Describe(QMenu* menu, QStringList& out) {
-    out << menu->title() + ':';
-    const qsizetype at = out.size() - 1;
-    for (QAction* a : menu->actions()) {
-        QString entry = ' ' + (a->isSeparator() ? QStringLiteral("-") : a->text());
-        if (a->isCheckable()) entry += a->isChecked() ? " [x]" : " [ ]";
-        if (!a->isEnabled()) entry += " off";
-        if (!a->shortcut().isEmpty()) entry += ' ' + a->shortcut().toString();
-        out[at] += entry + (a != menu->actions().last() ? " |" : "");
-        if (a->menu()) Describe(a->menu(), out);
-    }
-}
-
 // Rows of keys from the left as Qt reports them, with `modifiers`: on the US layout, shifted
-// there and on the Russian layout; and the code of each place, whatever the layout or shift.
+// there and on the Russian layout; and the code of each place (key_places.h).
 struct KeyRow {
     const char* name;
     Qt::KeyboardModifiers modifiers;
@@ -71,23 +60,17 @@ const std::u32string kNamedKeys = {
     Qt::Key_Meta,      Qt::Key_Menu,     Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_F1,
     Qt::Key_F12,       Qt::Key_F24};
 // clang-format off
-const std::vector<int> kNamedCodes = {8, 9, 9, 12, 13, 13, 16, 17, 18, 18, 19, 20, 27, 32, 33, 34,
-    35, 36, 37, 38, 39, 40, 44, 45, 46, 91, 93, 144, 145, 112, 123, 135};
+using namespace blokka::testing;
 const KeyRow kKeyRows[] = {
-    {"digits", {}, {U"`1234567890-=", U"~!@#$%^&*()_+", U"Ё1234567890-="},
-     {192, '1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 189, 187}},
-    {"top row", {}, {U"QWERTYUIOP[]\\", U"QWERTYUIOP{}|", U"ЙЦУКЕНГШЩЗХЪ\\"},
-     {'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', 219, 221, 220}},
-    {"home row", {}, {U"ASDFGHJKL;'", U"ASDFGHJKL:\"", U"ФЫВАПРОЛДЖЭ"},
-     {'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 186, 222}},
-    {"bottom row", {}, {U"ZXCVBNM,./", U"ZXCVBNM<>?", U"ЯЧСМИТЬБЮ"},
-     {'Z', 'X', 'C', 'V', 'B', 'N', 'M', 188, 190, 191}},
-    {"keypad", Qt::KeypadModifier, {U"0123456789*+-.,/"},
-     {96, 97, 98, 99, 100, 101, 102, 103, 104, 105, 106, 107, 109, 110, 110, 111}},
+    {"digits", {}, {U"`1234567890-=", U"~!@#$%^&*()_+", U"Ё1234567890-="}, kDigitRow.codes},
+    {"top row", {}, {U"QWERTYUIOP[]\\", U"QWERTYUIOP{}|", U"ЙЦУКЕНГШЩЗХЪ\\"}, kTopRow.codes},
+    {"home row", {}, {U"ASDFGHJKL;'", U"ASDFGHJKL:\"", U"ФЫВАПРОЛДЖЭ"}, kHomeRow.codes},
+    {"bottom row", {}, {U"ZXCVBNM,./", U"ZXCVBNM<>?", U"ЯЧСМИТЬБЮ"}, kBottomRow.codes},
+    {"keypad", Qt::KeypadModifier, {U"0123456789*+-.,/"}, kKeypad.codes},
     {"the main keyboard's symbols, from the keypad: none", Qt::KeypadModifier,
      {U"=;:<_>?`~[{\\|]}'\"!@#$%^&()"}, std::vector<int>(26, 0)},
-    {"named keys", {}, {kNamedKeys, kNamedKeys}, kNamedCodes},
-    {"named keys on the keypad", Qt::KeypadModifier, {kNamedKeys, kNamedKeys}, kNamedCodes},
+    {"named keys", {}, {kNamedKeys, kNamedKeys}, kNamedPlaces.codes},
+    {"named keys on the keypad", Qt::KeypadModifier, {kNamedKeys, kNamedKeys}, kNamedPlaces.codes},
 };
 // clang-format on
 
@@ -117,9 +100,7 @@ private slots:
     }
 
     void theWindowShowsTheMenusWhoseMarksOnlyTheGameSets() {
-        QStringList menus;
-        for (QAction* action : w->window.menuBar()->actions()) Describe(action->menu(), menus);
-        QCOMPARE(menus, kMenus);
+        QCOMPARE(Describe(w->window.menuBar()), kMenus);
         w->item("mnuMouse")->trigger();
         QVERIFY(w->item("mnuMouse")->isChecked());
         QCOMPARE(w->game().MouseMode, 1);

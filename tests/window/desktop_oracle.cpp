@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The desktop's answers for the web page's tests: the Qt window offscreen at the ratio
+// QT_SCALE_FACTOR gives, seeded as the page is at the time of day given (in milliseconds). It
+// prints its icons, then after start-up and each step read (tick | item <name> | key <Qt key>
+// <modifiers> | move <cell> | press <cell> <button> | resize <width> <height> | pixels) what it
+// shows, as JSON.
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <QUuid>
+#include <iostream>
+#include <string>
+
+#include "menu_description.h"
+#include "window/app_icon.h"
+#include "window/frm_main.h"
+#include "window/random_source.h"
+
+namespace {
+
+QByteArray Rgba(const QImage& image) {
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    return {reinterpret_cast<const char*>(rgba.constBits()), rgba.sizeInBytes()};
+}
+
+void Answer(const QJsonObject& answer) {
+    std::cout << QJsonDocument(answer).toJson(QJsonDocument::Compact).toStdString() << std::endl;
+}
+
+QJsonObject State(blokka::frmMain& window, bool pixels) {
+    blokka::QtWindowLayer& layer = window.layer();
+    blokka::CellCanvas& canvas = layer.canvas();
+    QJsonArray cells;
+    for (int k = 1; k <= blokka::kDisplayCells; ++k) {
+        const QRect r = canvas.cellBounds(k);
+        cells.append(QJsonArray{canvas.cellPicture(k), r.x(), r.y(), r.width(), r.height()});
+    }
+    // The canvas without the label, which the page shows apart.
+    const qreal ratio = canvas.devicePixelRatioF();
+    QImage shot((QSizeF(canvas.size()) * ratio).toSize(), QImage::Format_RGBA8888);
+    shot.setDevicePixelRatio(ratio);
+    canvas.render(&shot, {}, {}, QWidget::DrawWindowBackground);
+    const QByteArray rgba = Rgba(shot);
+    const QLabel& label = layer.lblTotal();
+    return {{"cells", cells},
+            {"size", QJsonArray{shot.width(), shot.height()}},
+            {"sha", QString(QCryptographicHash::hash(rgba, QCryptographicHash::Sha256).toHex())},
+            {"pixels", pixels ? QString::fromLatin1(rgba.toBase64()) : QString()},
+            {"label", QJsonArray{label.text(), int(layer.LabelColor()), label.x(), label.y()}},
+            {"timer", QJsonArray{layer.TimerEnabled(), layer.TimerInterval()}},
+            {"menus", QJsonArray::fromStringList(Describe(window.menuBar()))},
+            {"ended", layer.ended()}};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    blokka::frmMain window("blokka-oracle-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    if (args.size() < 2 || !window.load()) return 1;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    // Its timer runs as ever, but ticks only when a step says so, as the page's does.
+    window.layer().tmrMain().blockSignals(true);
+    window.layer().SeedRandom(blokka::SecondsOfDay(args[1].toInt()));
+    window.game().mnuNew_Click();
+
+    QJsonObject icons;
+    for (int size : blokka::kWindowIconSizes) {
+        icons[QString::number(size)] =
+            QString::fromLatin1(Rgba(blokka::drawAppIcon(size)).toBase64());
+    }
+    Answer(icons);
+    Answer(State(window, false));
+
+    QWidget& canvas = window.layer().canvas();
+    const auto centre = [&](const QString& cell) {
+        return window.layer().canvas().cellBounds(cell.toInt()).center();
+    };
+    for (std::string line; std::getline(std::cin, line);) {
+        const QStringList step = QString::fromStdString(line).split(' ');
+        const QString& what = step[0];
+        if (what == "tick" && window.layer().TimerEnabled()) window.game().tmrMain_Timer();
+        if (what == "item") window.findChild<QAction*>(step[1])->trigger();
+        if (what == "key") {
+            const auto key = Qt::Key(step[1].toInt());
+            const QString text = key < Qt::Key_Escape ? QString(QChar(key)).toLower() : QString();
+            QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, text,
+                                Qt::KeyboardModifiers(step[2].toInt()));
+        }
+        if (what == "move") QTest::mouseMove(&canvas, centre(step[1]));
+        if (what == "resize") {
+            window.resize(step[1].toInt(), step[2].toInt() + window.menuBar()->height());
+        }
+        if (what == "press") {
+            QTest::mouseClick(&canvas, Qt::MouseButton(step[2].toInt()), {}, centre(step[1]));
+        }
+        QCoreApplication::processEvents();
+        Answer(State(window, what == "pixels"));
+    }
+    return 0;
+}
