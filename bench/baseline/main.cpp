@@ -16,6 +16,8 @@
 #include <QPalette>
 #include <QTimer>
 
+#include "view/client_area.h"
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
@@ -29,7 +31,8 @@ int main(int argc, char* argv[]) {
     label.setPalette(palette);
     label.setAutoFillBackground(true);
     window.setCentralWidget(&label);
-    window.resize(265, 370 + window.menuBar()->sizeHint().height());
+    window.resize(blokka::kClientWidth,
+                  blokka::kClientHeight + window.menuBar()->sizeHint().height());
 
     QTimer ticks;
     const QStringList arguments = QApplication::arguments();

@@ -29,7 +29,7 @@ Integer Game::CanMoveRight() {
 Integer Game::CanFall() {
     for (int n = 1; n <= kBoardCells; ++n) {
         if (CellState(n) != kFalling) continue;
-        if (n > kBoardCells - kBoardColumns || CellState(n + 10) == kFixed) return 0;
+        if (n > kBoardCells - kBoardColumns || CellState(n + kBoardColumns) == kFixed) return 0;
     }
     return 1;
 }
@@ -39,21 +39,12 @@ Integer Game::CanRotate() {
     if (CurType == 4) return 1;
     const TurnRule* rule = FindTurnRule(CurType, Rotation, RowOf(Pivot), ColumnOf(Pivot));
     if (rule == nullptr || rule->refused) return 0;
-    for (int i = 0; i < rule->takenCount; ++i) {
-        const int cell = Pivot + rule->taken[static_cast<std::size_t>(i)];
+    for (int offset : rule->taken) {
+        const int cell = Pivot + offset;
         // The table keeps every turn on the board; a cell off it can only mean a broken figure.
         if (cell < 1 || cell > kBoardCells || CellState(cell) != kEmpty) return 0;
     }
     return 1;
-}
-
-void Game::MoveCell(int from, int to) {
-    CellState(to) = kFalling;
-    CellColor(to) = CellColor(from);
-    CellDirty(to) = 1;
-    CellState(from) = kEmpty;
-    CellColor(from) = 0;
-    CellDirty(from) = 1;
 }
 
 // Each shift scans in the direction that frees a target cell before it is written.
@@ -88,12 +79,12 @@ void Game::TurnByTable() {
     const TurnRule* rule = FindTurnRule(CurType, Rotation, RowOf(Pivot), ColumnOf(Pivot));
     if (rule == nullptr || rule->refused) return;
     Rotation = rule->to;
-    for (int i = 0; i < rule->leftCount; ++i) {
-        CellArg = static_cast<Integer>(Pivot + rule->left[static_cast<std::size_t>(i)]);
+    for (int offset : rule->left) {
+        CellArg = static_cast<Integer>(Pivot + offset);
         ClearCell();
     }
-    for (int i = 0; i < rule->takenCount; ++i) {
-        CellArg = static_cast<Integer>(Pivot + rule->taken[static_cast<std::size_t>(i)]);
+    for (int offset : rule->taken) {
+        CellArg = static_cast<Integer>(Pivot + offset);
         SetFigureCell();
     }
     Pivot = static_cast<Integer>(Pivot + rule->pivotShift);

@@ -7,11 +7,27 @@
 // the turn procedures both read this one table.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 namespace blokka {
 
 enum class Axis : std::uint8_t { Anywhere, Rows, Columns };
+
+// Up to three cells, as offsets from the anchor; a list holds just the cells it was given.
+class Offsets {
+public:
+    constexpr Offsets(std::initializer_list<int> offsets) : count_(0) {
+        for (int offset : offsets) cells_.at(count_++) = static_cast<std::int8_t>(offset);
+    }
+    constexpr const std::int8_t* begin() const { return cells_.data(); }
+    constexpr const std::int8_t* end() const { return cells_.data() + count_; }
+
+private:
+    std::array<std::int8_t, 3> cells_{};
+    std::size_t count_;
+};
 
 struct TurnRule {
     std::int8_t type;
@@ -21,33 +37,19 @@ struct TurnRule {
     std::int8_t lo;
     std::int8_t hi;
     bool refused;
-    std::int8_t leftCount;
-    std::array<std::int8_t, 3> left;  // offsets from the anchor before the turn
-    std::int8_t takenCount;
-    std::array<std::int8_t, 3> taken;
+    Offsets left;   // the cells the turn empties, from the anchor before the turn
+    Offsets taken;  // the cells it fills
     std::int8_t pivotShift;
 };
 
 namespace turn_table_detail {
-constexpr TurnRule Rule(int type, int from, int to, Axis axis, int lo, int hi,
-                        std::array<int, 3> left, int leftCount, std::array<int, 3> taken,
-                        int takenCount, int shift) {
+constexpr TurnRule Rule(int type, int from, int to, Axis axis, int lo, int hi, Offsets left,
+                        Offsets taken, int shift) {
     auto i8 = [](int v) { return static_cast<std::int8_t>(v); };
-    return {i8(type),
-            i8(from),
-            i8(to),
-            axis,
-            i8(lo),
-            i8(hi),
-            false,
-            i8(leftCount),
-            {i8(left[0]), i8(left[1]), i8(left[2])},
-            i8(takenCount),
-            {i8(taken[0]), i8(taken[1]), i8(taken[2])},
-            i8(shift)};
+    return {i8(type), i8(from), i8(to), axis, i8(lo), i8(hi), false, left, taken, i8(shift)};
 }
 constexpr TurnRule Refused(int type, int from, int to, Axis axis, int lo, int hi) {
-    TurnRule rule = Rule(type, from, to, axis, lo, hi, {}, 0, {}, 0, 0);
+    TurnRule rule = Rule(type, from, to, axis, lo, hi, {}, {}, 0);
     rule.refused = true;
     return rule;
 }
@@ -60,47 +62,47 @@ constexpr Axis kCols = Axis::Columns;
 inline constexpr auto kTurnTable = [] {
     using namespace turn_table_detail;
     return std::array{
-        Rule(1, 0, 1, kRows, 1, 1, {-1, 1, 2}, 3, {10, 20, 30}, 3, 10),
-        Rule(1, 0, 1, kRows, 2, 18, {-1, 1, 2}, 3, {-10, 10, 20}, 3, 0),
+        Rule(1, 0, 1, kRows, 1, 1, {-1, 1, 2}, {10, 20, 30}, 10),
+        Rule(1, 0, 1, kRows, 2, 18, {-1, 1, 2}, {-10, 10, 20}, 0),
         Refused(1, 0, 1, kRows, 19, 20),
-        Rule(1, 1, 0, kCols, 1, 1, {-10, 10, 20}, 3, {1, 2, 3}, 3, 1),
-        Rule(1, 1, 0, kCols, 2, 8, {-10, 10, 20}, 3, {-1, 1, 2}, 3, 0),
-        Rule(1, 1, 0, kCols, 9, 9, {-10, 10, 20}, 3, {-2, -1, 1}, 3, -1),
-        Rule(1, 1, 0, kCols, 10, 10, {-10, 10, 20}, 3, {-3, -2, -1}, 3, -2),
+        Rule(1, 1, 0, kCols, 1, 1, {-10, 10, 20}, {1, 2, 3}, 1),
+        Rule(1, 1, 0, kCols, 2, 8, {-10, 10, 20}, {-1, 1, 2}, 0),
+        Rule(1, 1, 0, kCols, 9, 9, {-10, 10, 20}, {-2, -1, 1}, -1),
+        Rule(1, 1, 0, kCols, 10, 10, {-10, 10, 20}, {-3, -2, -1}, -2),
 
         Refused(2, 0, 1, kRows, 20, 20),
-        Rule(2, 0, 1, kAny, 0, 0, {-11, -1, 1}, 3, {-10, -9, 10}, 3, 0),
-        Rule(2, 1, 2, kCols, 1, 1, {-10, -9, 10}, 3, {1, 2, 12}, 3, 1),
-        Rule(2, 1, 2, kAny, 0, 0, {-10, -9, 10}, 3, {-1, 1, 11}, 3, 0),
-        Rule(2, 2, 3, kAny, 0, 0, {-1, 1, 11}, 3, {-10, 9, 10}, 3, 0),
-        Rule(2, 3, 0, kCols, 10, 10, {-10, 9, 10}, 3, {-12, -2, -1}, 3, -1),
-        Rule(2, 3, 0, kAny, 0, 0, {-10, 9, 10}, 3, {-11, -1, 1}, 3, 0),
+        Rule(2, 0, 1, kAny, 0, 0, {-11, -1, 1}, {-10, -9, 10}, 0),
+        Rule(2, 1, 2, kCols, 1, 1, {-10, -9, 10}, {1, 2, 12}, 1),
+        Rule(2, 1, 2, kAny, 0, 0, {-10, -9, 10}, {-1, 1, 11}, 0),
+        Rule(2, 2, 3, kAny, 0, 0, {-1, 1, 11}, {-10, 9, 10}, 0),
+        Rule(2, 3, 0, kCols, 10, 10, {-10, 9, 10}, {-12, -2, -1}, -1),
+        Rule(2, 3, 0, kAny, 0, 0, {-10, 9, 10}, {-11, -1, 1}, 0),
 
         Refused(3, 0, 1, kRows, 20, 20),
-        Rule(3, 0, 1, kAny, 0, 0, {-9, -1, 1}, 3, {-10, 10, 11}, 3, 0),
-        Rule(3, 1, 2, kCols, 1, 1, {-10, 11, 0}, 2, {1, 2, 0}, 2, 1),
-        Rule(3, 1, 2, kAny, 0, 0, {-10, 11, 10}, 3, {-1, 1, 9}, 3, 0),
-        Rule(3, 2, 3, kAny, 0, 0, {-1, 1, 9}, 3, {-11, -10, 10}, 3, 0),
-        Rule(3, 3, 0, kCols, 10, 10, {-11, 10, 0}, 2, {-2, -1, 0}, 2, -1),
-        Rule(3, 3, 0, kAny, 0, 0, {-11, 10, -10}, 3, {-9, -1, 1}, 3, 0),
+        Rule(3, 0, 1, kAny, 0, 0, {-9, -1, 1}, {-10, 10, 11}, 0),
+        Rule(3, 1, 2, kCols, 1, 1, {-10, 11}, {1, 2}, 1),
+        Rule(3, 1, 2, kAny, 0, 0, {-10, 11, 10}, {-1, 1, 9}, 0),
+        Rule(3, 2, 3, kAny, 0, 0, {-1, 1, 9}, {-11, -10, 10}, 0),
+        Rule(3, 3, 0, kCols, 10, 10, {-11, 10}, {-2, -1}, -1),
+        Rule(3, 3, 0, kAny, 0, 0, {-11, 10, -10}, {-9, -1, 1}, 0),
 
-        Rule(5, 0, 1, kRows, 1, 1, {1, 0, 0}, 2, {-1, 20, 0}, 2, 10),
-        Rule(5, 0, 1, kAny, 0, 0, {1, 9, 0}, 2, {-11, -1, 0}, 2, 0),
-        Rule(5, 1, 0, kCols, 10, 10, {-11, 10, 0}, 2, {8, 9, 0}, 2, -1),
-        Rule(5, 1, 0, kAny, 0, 0, {-11, -1, 0}, 2, {1, 9, 0}, 2, 0),
+        Rule(5, 0, 1, kRows, 1, 1, {1, 0}, {-1, 20}, 10),
+        Rule(5, 0, 1, kAny, 0, 0, {1, 9}, {-11, -1}, 0),
+        Rule(5, 1, 0, kCols, 10, 10, {-11, 10}, {8, 9}, -1),
+        Rule(5, 1, 0, kAny, 0, 0, {-11, -1}, {1, 9}, 0),
 
         Refused(6, 0, 1, kRows, 20, 20),
-        Rule(6, 0, 1, kAny, 0, 0, {-1, 0, 0}, 1, {10, 0, 0}, 1, 0),
-        Rule(6, 1, 2, kCols, 1, 1, {-10, 10, 0}, 2, {2, 11, 0}, 2, 1),
-        Rule(6, 1, 2, kAny, 0, 0, {-10, 0, 0}, 1, {-1, 0, 0}, 1, 0),
-        Rule(6, 2, 3, kAny, 0, 0, {1, 0, 0}, 1, {-10, 0, 0}, 1, 0),
-        Rule(6, 3, 0, kCols, 10, 10, {10, -10, 0}, 2, {-11, -2, 0}, 2, -1),
-        Rule(6, 3, 0, kAny, 0, 0, {10, 0, 0}, 1, {1, 0, 0}, 1, 0),
+        Rule(6, 0, 1, kAny, 0, 0, {-1}, {10}, 0),
+        Rule(6, 1, 2, kCols, 1, 1, {-10, 10}, {2, 11}, 1),
+        Rule(6, 1, 2, kAny, 0, 0, {-10}, {-1}, 0),
+        Rule(6, 2, 3, kAny, 0, 0, {1}, {-10}, 0),
+        Rule(6, 3, 0, kCols, 10, 10, {10, -10}, {-11, -2}, -1),
+        Rule(6, 3, 0, kAny, 0, 0, {10}, {1}, 0),
 
-        Rule(7, 0, 1, kRows, 1, 1, {11, -1, 0}, 2, {9, 19, 0}, 2, 10),
-        Rule(7, 0, 1, kAny, 0, 0, {11, 10, 0}, 2, {-10, 9, 0}, 2, 0),
-        Rule(7, 1, 0, kCols, 10, 10, {-10, 0, 0}, 2, {-2, 10, 0}, 2, -1),
-        Rule(7, 1, 0, kAny, 0, 0, {-10, 9, 0}, 2, {10, 11, 0}, 2, 0),
+        Rule(7, 0, 1, kRows, 1, 1, {11, -1}, {9, 19}, 10),
+        Rule(7, 0, 1, kAny, 0, 0, {11, 10}, {-10, 9}, 0),
+        Rule(7, 1, 0, kCols, 10, 10, {-10, 0}, {-2, 10}, -1),
+        Rule(7, 1, 0, kAny, 0, 0, {-10, 9}, {10, 11}, 0),
     };
 }();
 

@@ -1,11 +1,26 @@
 // SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The four primitive writers that change board cells consistently.
+// The primitive writers that change board cells consistently: a cell's state, colour and mark
+// for the drawing pass always change together.
 
 #include "core/game.h"
 
 namespace blokka {
+
+void Game::EmptyCell(int n) {
+    CellState(n) = kEmpty;
+    CellColor(n) = 0;
+    CellDirty(n) = 1;
+}
+
+// The target is free: each caller moves cells in the order that empties it first.
+void Game::MoveCell(int from, int to) {
+    CellState(to) = CellState(from);
+    CellColor(to) = CellColor(from);
+    CellDirty(to) = 1;
+    EmptyCell(from);
+}
 
 void Game::SetFigureCell() {
     CellState(CellArg) = kFalling;
@@ -13,11 +28,7 @@ void Game::SetFigureCell() {
     CellDirty(CellArg) = 1;
 }
 
-void Game::ClearCell() {
-    CellState(CellArg) = kEmpty;
-    CellColor(CellArg) = 0;
-    CellDirty(CellArg) = 1;
-}
+void Game::ClearCell() { EmptyCell(CellArg); }
 
 // A fixed cell looks the same as a falling one, so nothing is marked for repainting.
 void Game::FixFigure() {

@@ -15,7 +15,7 @@ struct FigureType {
     std::int16_t spawnPivot;
     std::array<std::int16_t, 4> boxCells;  // display cells 201..208 of the next-figure box
     std::int8_t orientationCount;
-    std::array<std::array<std::int8_t, 4>, 4> orientations;  // unused ones are left zero
+    std::array<std::array<std::int8_t, 4>, 4> orientations;  // the first orientationCount
 };
 
 inline constexpr int kFigureTypes = 7;
@@ -50,5 +50,29 @@ inline constexpr std::array<FigureType, 8> kFigures = {{
     // 7:                         X P . . / . X X .
     {{4, 5, 15, 16}, 5, {201, 202, 206, 207}, 2, {{{-1, 0, 10, 11}, {-10, -1, 0, 9}}}},
 }};
+
+// Every type comes in as its first orientation around its anchor: its four spawn cells, each
+// a different one, are the anchor plus the offsets of orientation 0.
+constexpr bool SpawnsInItsFirstOrientation(const FigureType& figure) {
+    const auto& cells = figure.spawnCells;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (cells[i] == cells[j]) return false;
+        }
+    }
+    for (std::int16_t cell : cells) {
+        bool found = false;
+        for (int offset : figure.orientations[0])
+            found = found || figure.spawnPivot + offset == cell;
+        if (!found) return false;
+    }
+    return figure.orientationCount >= 1 && figure.orientationCount <= 4;
+}
+static_assert([] {
+    for (int type = 1; type <= kFigureTypes; ++type) {
+        if (!SpawnsInItsFirstOrientation(kFigures[static_cast<std::size_t>(type)])) return false;
+    }
+    return true;
+}());
 
 }  // namespace blokka

@@ -11,7 +11,7 @@
 //   settings/  Escape, speed, colour and appearance menus
 
 #include "core/game_state.h"
-#include "window/window_layer.h"
+#include "core/window_layer.h"
 
 namespace blokka {
 
@@ -155,13 +155,26 @@ public:
     void UpdateFiguresChecks();
 
 private:
-    void SelectCellSize(Integer size);
-    void SelectBackMode(Byte mode);
-    void SelectEscAction(Byte action);
-    void SelectSpeed(std::int32_t interval);
-    void SwitchColor(int k);
-    void SelectRepeatMode(Byte mode, Byte left);
+    // How an option group's update step moves its one mark: clearing the marks that are set and
+    // then setting the one that matches, reading each first; clearing every mark unread, then
+    // setting the one that matches; or once through the items, each set or cleared as it should
+    // be and written only if it is not so already.
+    enum class MarkSteps : std::uint8_t { ClearSetThenMark, ClearAllThenMark, EachInTurn };
+
+    // --- settings: the option groups of the menu tree ---
+    Integer MenuValue(MenuItem item) const;  // the value the menu tree gives the item
+    void MarkOneOf(MenuGroup group, std::int32_t value, MarkSteps steps);
+
+    void SelectCellSize(MenuItem item);
+    void SelectBackMode(MenuItem item);
+    void SelectEscAction(MenuItem item);
+    void SelectSpeed(MenuItem item);
+    void SwitchColor(MenuItem item);
+    void SelectRepeatMode(MenuItem item);
     void TurnByTable();
+    // What the cell writers, row removal and the moves write: a cell emptied, or a cell's state
+    // and colour moved into a free one, both marked.
+    void EmptyCell(int n);
     void MoveCell(int from, int to);
 
     WindowLayer& Platform;

@@ -26,20 +26,10 @@ void Game::RemoveFullRows() {
         if (ColumnOf(n) != kBoardColumns) continue;
 
         if (fixedInRow == kBoardColumns) {
-            for (int k = n - 9; k <= n; ++k) {
-                CellState(k) = kEmpty;
-                CellColor(k) = 0;
-                CellDirty(k) = 1;
-            }
+            for (int k = n - kBoardColumns + 1; k <= n; ++k) EmptyCell(k);
             // Downwards from the bottom of the removed row, so each target is free when written.
-            for (int m = n; m >= 11; --m) {
-                if (CellState(m - 10) != kFixed) continue;
-                CellState(m) = kFixed;
-                CellColor(m) = CellColor(m - 10);
-                CellDirty(m) = 1;
-                CellState(m - 10) = kEmpty;
-                CellColor(m - 10) = 0;
-                CellDirty(m - 10) = 1;
+            for (int m = n; m > kBoardColumns; --m) {
+                if (CellState(m - kBoardColumns) == kFixed) MoveCell(m - kBoardColumns, m);
             }
             if (Score < kScoreCap) ++Score;
             const std::uint32_t colour = Score == kScoreCap ? kDarkRed : kBlack;

@@ -7,16 +7,17 @@
 
 namespace blokka {
 
-void Game::SelectRepeatMode(Byte mode, Byte left) {
-    RepeatMode = mode;
-    RepeatLeft = left;
+// The figure already waiting starts the first pair or three, so one more of its type follows in
+// either mode, not two after it in threes.
+void Game::SelectRepeatMode(MenuItem item) {
+    RepeatMode = static_cast<Byte>(MenuValue(item));
+    RepeatLeft = RepeatMode > 0 ? 1 : 0;
     UpdateFiguresChecks();
 }
 
-void Game::mnuFigures0_Click() { SelectRepeatMode(0, 0); }
-void Game::mnuFigures1_Click() { SelectRepeatMode(1, 1); }
-// The figure already waiting starts the first three, so one more of its type follows, not two.
-void Game::mnuFigures2_Click() { SelectRepeatMode(2, 1); }
+void Game::mnuFigures0_Click() { SelectRepeatMode(MenuItem::mnuFigures0); }
+void Game::mnuFigures1_Click() { SelectRepeatMode(MenuItem::mnuFigures1); }
+void Game::mnuFigures2_Click() { SelectRepeatMode(MenuItem::mnuFigures2); }
 
 void Game::mnuFiguresABC_Click() {
     InTurn = InTurn == 0 ? 1 : 0;
@@ -24,12 +25,7 @@ void Game::mnuFiguresABC_Click() {
 }
 
 void Game::UpdateFiguresChecks() {
-    Platform.SetChecked(MenuItem::mnuFigures0, false);
-    Platform.SetChecked(MenuItem::mnuFigures1, false);
-    Platform.SetChecked(MenuItem::mnuFigures2, false);
-    if (RepeatMode == 0) Platform.SetChecked(MenuItem::mnuFigures0, true);
-    if (RepeatMode == 1) Platform.SetChecked(MenuItem::mnuFigures1, true);
-    if (RepeatMode == 2) Platform.SetChecked(MenuItem::mnuFigures2, true);
+    MarkOneOf(MenuGroup::Repeat, RepeatMode, MarkSteps::ClearAllThenMark);
 }
 
 }  // namespace blokka

@@ -3,18 +3,11 @@
 
 // Which colours new figures may take. At least one colour is always on.
 
-#include <array>
-
 #include "core/game.h"
 #include "core/random_choice.h"
+#include "settings/menu_tree.h"
 
 namespace blokka {
-
-namespace {
-constexpr std::array kColorItems = {MenuItem::mnuColor1, MenuItem::mnuColor2, MenuItem::mnuColor3,
-                                    MenuItem::mnuColor4, MenuItem::mnuColor5, MenuItem::mnuColor6,
-                                    MenuItem::mnuColor7};
-}  // namespace
 
 void Game::mnuColors7_Click() {
     ColorOn.Fill(1);
@@ -27,18 +20,19 @@ void Game::mnuColors1_Click() {
     UpdateColorChecks();
 }
 
-void Game::SwitchColor(int k) {
+void Game::SwitchColor(MenuItem item) {
+    const int k = MenuValue(item);
     ColorOn(k) = ColorOn(k) == 1 ? 0 : 1;
     UpdateColorChecks();
 }
 
-void Game::mnuColor1_Click() { SwitchColor(1); }
-void Game::mnuColor2_Click() { SwitchColor(2); }
-void Game::mnuColor3_Click() { SwitchColor(3); }
-void Game::mnuColor4_Click() { SwitchColor(4); }
-void Game::mnuColor5_Click() { SwitchColor(5); }
-void Game::mnuColor6_Click() { SwitchColor(6); }
-void Game::mnuColor7_Click() { SwitchColor(7); }
+void Game::mnuColor1_Click() { SwitchColor(MenuItem::mnuColor1); }
+void Game::mnuColor2_Click() { SwitchColor(MenuItem::mnuColor2); }
+void Game::mnuColor3_Click() { SwitchColor(MenuItem::mnuColor3); }
+void Game::mnuColor4_Click() { SwitchColor(MenuItem::mnuColor4); }
+void Game::mnuColor5_Click() { SwitchColor(MenuItem::mnuColor5); }
+void Game::mnuColor6_Click() { SwitchColor(MenuItem::mnuColor6); }
+void Game::mnuColor7_Click() { SwitchColor(MenuItem::mnuColor7); }
 
 void Game::UpdateColorChecks() {
     int on = 0;
@@ -49,8 +43,10 @@ void Game::UpdateColorChecks() {
     }
     Platform.SetChecked(MenuItem::mnuColors1, on == 1);
     Platform.SetChecked(MenuItem::mnuColors7, on == kColors);
-    for (int k = 1; k <= kColors; ++k) {
-        Platform.SetChecked(kColorItems[static_cast<std::size_t>(k - 1)], ColorOn(k) == 1);
+    // The colour items in the order of their colours.
+    for (const MenuEntry& entry : kMenuTree) {
+        if (entry.group == MenuGroup::Color)
+            Platform.SetChecked(entry.item, ColorOn(entry.value) == 1);
     }
 }
 

@@ -3,29 +3,22 @@
 
 // The Escape submenu: what the Escape key does.
 
-#include <array>
-
 #include "core/game.h"
 
 namespace blokka {
 
-void Game::SelectEscAction(Byte action) {
-    EscAction = action;
+void Game::SelectEscAction(MenuItem item) {
+    EscAction = static_cast<Byte>(MenuValue(item));
     UpdateEscChecks();
 }
 
-void Game::mnuESC0_Click() { SelectEscAction(0); }
-void Game::mnuESC1_Click() { SelectEscAction(1); }
-void Game::mnuESC2_Click() { SelectEscAction(2); }
-void Game::mnuESC3_Click() { SelectEscAction(3); }
+void Game::mnuESC0_Click() { SelectEscAction(MenuItem::mnuESC0); }
+void Game::mnuESC1_Click() { SelectEscAction(MenuItem::mnuESC1); }
+void Game::mnuESC2_Click() { SelectEscAction(MenuItem::mnuESC2); }
+void Game::mnuESC3_Click() { SelectEscAction(MenuItem::mnuESC3); }
 
 void Game::UpdateEscChecks() {
-    constexpr std::array kItems = {MenuItem::mnuESC0, MenuItem::mnuESC1, MenuItem::mnuESC2,
-                                   MenuItem::mnuESC3};
-    for (MenuItem item : kItems) {
-        if (Platform.Checked(item)) Platform.SetChecked(item, false);
-    }
-    if (EscAction < kItems.size()) Platform.SetChecked(kItems[EscAction], true);
+    MarkOneOf(MenuGroup::Escape, EscAction, MarkSteps::ClearSetThenMark);
 }
 
 }  // namespace blokka

@@ -4,81 +4,74 @@
 // The twenty speed levels. The timer's interval is the only record of the speed; the marks are
 // derived from it.
 
-#include <array>
-
 #include "core/game.h"
+#include "settings/menu_tree.h"
 
 namespace blokka {
 
 namespace {
-struct SpeedItem {
-    MenuItem item;
-    std::int32_t interval;
+// The intervals of the speed items, from the fastest; the keys step between them.
+struct SpeedRange {
+    std::int32_t fastest, slowest, step;
 };
-
-constexpr std::array<SpeedItem, 20> kSpeedItems = {{
-    {MenuItem::mnuSpeed50, 50},   {MenuItem::mnuSpeed100, 100},   {MenuItem::mnuSpeed150, 150},
-    {MenuItem::mnuSpeed200, 200}, {MenuItem::mnuSpeed250, 250},   {MenuItem::mnuSpeed300, 300},
-    {MenuItem::mnuSpeed350, 350}, {MenuItem::mnuSpeed400, 400},   {MenuItem::mnuSpeed450, 450},
-    {MenuItem::mnuSpeed500, 500}, {MenuItem::mnuSpeed550, 550},   {MenuItem::mnuSpeed600, 600},
-    {MenuItem::mnuSpeed650, 650}, {MenuItem::mnuSpeed700, 700},   {MenuItem::mnuSpeed750, 750},
-    {MenuItem::mnuSpeed800, 800}, {MenuItem::mnuSpeed850, 850},   {MenuItem::mnuSpeed900, 900},
-    {MenuItem::mnuSpeed950, 950}, {MenuItem::mnuSpeed1000, 1000},
-}};
-
-constexpr std::int32_t kFastest = 50;
-constexpr std::int32_t kSlowest = 1000;
-constexpr std::int32_t kStep = 50;
+constexpr SpeedRange kSpeeds = [] {
+    SpeedRange range{0, 0, 0};
+    int seen = 0;
+    for (const MenuEntry& entry : kMenuTree) {
+        if (entry.group != MenuGroup::Speed) continue;
+        if (seen == 0) range.fastest = entry.value;
+        if (seen == 1) range.step = entry.value - range.fastest;
+        range.slowest = entry.value;
+        ++seen;
+    }
+    return range;
+}();
+static_assert(kSpeeds.fastest > 0 && kSpeeds.step > 0 &&
+              (kSpeeds.slowest - kSpeeds.fastest) % kSpeeds.step == 0);
 }  // namespace
 
 // Setting the interval neither starts nor stops the timer: a paused game stays paused.
-void Game::SelectSpeed(std::int32_t interval) {
-    Platform.SetTimerInterval(interval);
+void Game::SelectSpeed(MenuItem item) {
+    Platform.SetTimerInterval(MenuValue(item));
     UpdateSpeedChecks();
 }
 
-void Game::mnuSpeed50_Click() { SelectSpeed(50); }
-void Game::mnuSpeed100_Click() { SelectSpeed(100); }
-void Game::mnuSpeed150_Click() { SelectSpeed(150); }
-void Game::mnuSpeed200_Click() { SelectSpeed(200); }
-void Game::mnuSpeed250_Click() { SelectSpeed(250); }
-void Game::mnuSpeed300_Click() { SelectSpeed(300); }
-void Game::mnuSpeed350_Click() { SelectSpeed(350); }
-void Game::mnuSpeed400_Click() { SelectSpeed(400); }
-void Game::mnuSpeed450_Click() { SelectSpeed(450); }
-void Game::mnuSpeed500_Click() { SelectSpeed(500); }
-void Game::mnuSpeed550_Click() { SelectSpeed(550); }
-void Game::mnuSpeed600_Click() { SelectSpeed(600); }
-void Game::mnuSpeed650_Click() { SelectSpeed(650); }
-void Game::mnuSpeed700_Click() { SelectSpeed(700); }
-void Game::mnuSpeed750_Click() { SelectSpeed(750); }
-void Game::mnuSpeed800_Click() { SelectSpeed(800); }
-void Game::mnuSpeed850_Click() { SelectSpeed(850); }
-void Game::mnuSpeed900_Click() { SelectSpeed(900); }
-void Game::mnuSpeed950_Click() { SelectSpeed(950); }
-void Game::mnuSpeed1000_Click() { SelectSpeed(1000); }
+void Game::mnuSpeed50_Click() { SelectSpeed(MenuItem::mnuSpeed50); }
+void Game::mnuSpeed100_Click() { SelectSpeed(MenuItem::mnuSpeed100); }
+void Game::mnuSpeed150_Click() { SelectSpeed(MenuItem::mnuSpeed150); }
+void Game::mnuSpeed200_Click() { SelectSpeed(MenuItem::mnuSpeed200); }
+void Game::mnuSpeed250_Click() { SelectSpeed(MenuItem::mnuSpeed250); }
+void Game::mnuSpeed300_Click() { SelectSpeed(MenuItem::mnuSpeed300); }
+void Game::mnuSpeed350_Click() { SelectSpeed(MenuItem::mnuSpeed350); }
+void Game::mnuSpeed400_Click() { SelectSpeed(MenuItem::mnuSpeed400); }
+void Game::mnuSpeed450_Click() { SelectSpeed(MenuItem::mnuSpeed450); }
+void Game::mnuSpeed500_Click() { SelectSpeed(MenuItem::mnuSpeed500); }
+void Game::mnuSpeed550_Click() { SelectSpeed(MenuItem::mnuSpeed550); }
+void Game::mnuSpeed600_Click() { SelectSpeed(MenuItem::mnuSpeed600); }
+void Game::mnuSpeed650_Click() { SelectSpeed(MenuItem::mnuSpeed650); }
+void Game::mnuSpeed700_Click() { SelectSpeed(MenuItem::mnuSpeed700); }
+void Game::mnuSpeed750_Click() { SelectSpeed(MenuItem::mnuSpeed750); }
+void Game::mnuSpeed800_Click() { SelectSpeed(MenuItem::mnuSpeed800); }
+void Game::mnuSpeed850_Click() { SelectSpeed(MenuItem::mnuSpeed850); }
+void Game::mnuSpeed900_Click() { SelectSpeed(MenuItem::mnuSpeed900); }
+void Game::mnuSpeed950_Click() { SelectSpeed(MenuItem::mnuSpeed950); }
+void Game::mnuSpeed1000_Click() { SelectSpeed(MenuItem::mnuSpeed1000); }
 
 // The marks are refreshed even at a bound, where the interval stays.
 void Game::SpeedUp() {
     const std::int32_t interval = Platform.TimerInterval();
-    if (interval > kFastest) Platform.SetTimerInterval(interval - kStep);
+    if (interval > kSpeeds.fastest) Platform.SetTimerInterval(interval - kSpeeds.step);
     UpdateSpeedChecks();
 }
 
 void Game::SlowDown() {
     const std::int32_t interval = Platform.TimerInterval();
-    if (interval < kSlowest) Platform.SetTimerInterval(interval + kStep);
+    if (interval < kSpeeds.slowest) Platform.SetTimerInterval(interval + kSpeeds.step);
     UpdateSpeedChecks();
 }
 
 void Game::UpdateSpeedChecks() {
-    for (const SpeedItem& speed : kSpeedItems) {
-        if (Platform.Checked(speed.item)) Platform.SetChecked(speed.item, false);
-    }
-    const std::int32_t interval = Platform.TimerInterval();
-    for (const SpeedItem& speed : kSpeedItems) {
-        if (speed.interval == interval) Platform.SetChecked(speed.item, true);
-    }
+    MarkOneOf(MenuGroup::Speed, Platform.TimerInterval(), MarkSteps::ClearSetThenMark);
 }
 
 }  // namespace blokka

@@ -3,26 +3,20 @@
 
 // The background of empty cells, switched at once in every state of the game.
 
-#include <array>
-
 #include "core/game.h"
 
 namespace blokka {
 
-void Game::SelectBackMode(Byte mode) {
-    BackMode = mode;
+// The handlers mark the items themselves: the mode has no update step of its own.
+void Game::SelectBackMode(MenuItem item) {
+    BackMode = static_cast<Byte>(MenuValue(item));
     RedrawAll();
-    constexpr std::array kItems = {MenuItem::mnuBackColor1, MenuItem::mnuBackColor2,
-                                   MenuItem::mnuBackColor3};
-    for (std::size_t i = 0; i < kItems.size(); ++i) {
-        const bool chosen = i + 1 == mode;
-        if (Platform.Checked(kItems[i]) != chosen) Platform.SetChecked(kItems[i], chosen);
-    }
+    MarkOneOf(MenuGroup::Back, BackMode, MarkSteps::EachInTurn);
 }
 
-void Game::mnuBackColor1_Click() { SelectBackMode(1); }
-void Game::mnuBackColor2_Click() { SelectBackMode(2); }
-void Game::mnuBackColor3_Click() { SelectBackMode(3); }
+void Game::mnuBackColor1_Click() { SelectBackMode(MenuItem::mnuBackColor1); }
+void Game::mnuBackColor2_Click() { SelectBackMode(MenuItem::mnuBackColor2); }
+void Game::mnuBackColor3_Click() { SelectBackMode(MenuItem::mnuBackColor3); }
 
 void Game::RedrawAll() {
     CellDirty.Fill(1);

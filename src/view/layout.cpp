@@ -3,35 +3,22 @@
 
 // Placing the display cells and the score label for the chosen cell size; closing the window.
 
-#include <array>
-
 #include "core/game.h"
 
 namespace blokka {
 
-namespace {
-constexpr std::array kSizeItems = {MenuItem::mnuSize12, MenuItem::mnuSize18, MenuItem::mnuSize24,
-                                   MenuItem::mnuSize30};
-constexpr std::array<Integer, 4> kSizes = {12, 18, 24, 30};
-}  // namespace
-
-void Game::SelectCellSize(Integer size) {
-    CellSize = size;
+void Game::SelectCellSize(MenuItem item) {
+    CellSize = MenuValue(item);
     ApplyCellSize();
 }
 
-void Game::mnuSize12_Click() { SelectCellSize(12); }
-void Game::mnuSize18_Click() { SelectCellSize(18); }
-void Game::mnuSize24_Click() { SelectCellSize(24); }
-void Game::mnuSize30_Click() { SelectCellSize(30); }
+void Game::mnuSize12_Click() { SelectCellSize(MenuItem::mnuSize12); }
+void Game::mnuSize18_Click() { SelectCellSize(MenuItem::mnuSize18); }
+void Game::mnuSize24_Click() { SelectCellSize(MenuItem::mnuSize24); }
+void Game::mnuSize30_Click() { SelectCellSize(MenuItem::mnuSize30); }
 
 void Game::ApplyCellSize() {
-    for (MenuItem item : kSizeItems) {
-        if (Platform.Checked(item)) Platform.SetChecked(item, false);
-    }
-    for (std::size_t i = 0; i < kSizes.size(); ++i) {
-        if (CellSize == kSizes[i]) Platform.SetChecked(kSizeItems[i], true);
-    }
+    MarkOneOf(MenuGroup::Size, CellSize, MarkSteps::ClearSetThenMark);
     LayoutCells();
 }
 

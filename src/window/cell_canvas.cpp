@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "view/client_area.h"
 #include "window/stock_image.h"
 
 namespace blokka {
@@ -15,7 +16,6 @@ namespace {
 
 // Where Img(1) sits in the window's design: the top left board cell at the start-up size.
 constexpr QRect kFirstCellDesign{5, 5, 18, 18};
-constexpr QSize kClientArea{265, 370};
 
 int gameButton(Qt::MouseButton button) {
     switch (button) {
@@ -44,7 +44,7 @@ CellCanvas::CellCanvas(QWidget* parent) : QWidget(parent) {
     first.bounds = kFirstCellDesign;
 }
 
-QSize CellCanvas::sizeHint() const { return kClientArea; }
+QSize CellCanvas::sizeHint() const { return {kClientWidth, kClientHeight}; }
 
 void CellCanvas::createCell(int k) {
     Cell& cell = cells_.at(static_cast<std::size_t>(k));
@@ -75,8 +75,6 @@ void CellCanvas::setCellBounds(int k, const QRect& bounds) {
 }
 
 QRect CellCanvas::cellBounds(int k) const { return cells_.at(static_cast<std::size_t>(k)).bounds; }
-
-bool CellCanvas::cellVisible(int k) const { return cells_.at(static_cast<std::size_t>(k)).visible; }
 
 int CellCanvas::cellPicture(int k) const { return cells_.at(static_cast<std::size_t>(k)).picture; }
 

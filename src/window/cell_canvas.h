@@ -33,7 +33,6 @@ public:
     void setCellVisible(int k, bool visible);
     void setCellBounds(int k, const QRect& bounds);
     QRect cellBounds(int k) const;
-    bool cellVisible(int k) const;
     int cellPicture(int k) const;  // 0 while the cell has none
 
     // The stock picture ConstImg(index), 36 by 36 pixels, 24-bit.

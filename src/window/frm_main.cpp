@@ -14,6 +14,7 @@
 #include <array>
 
 #include "settings/menu_tree.h"
+#include "view/client_area.h"
 #include "window/app_icon.h"
 #include "window/key_map.h"
 #include "window/platform_fonts.h"
@@ -22,13 +23,7 @@ namespace blokka {
 
 namespace {
 
-constexpr int kClientWidth = 265;
-constexpr int kClientHeight = 370;
 constexpr int kMenuDepths = 3;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -47,14 +42,11 @@ frmMain::frmMain(QString instanceName, QWidget* parent)
     setCentralWidget(&layer_.canvas());
 
     CellCanvas& canvas = layer_.canvas();
-    connect(&layer_, &QtWindowLayer::timerTick, this, [this] { game_.tmrMain_Timer(); });
-    connect(&canvas, &CellCanvas::cellMouseMove, this, [this](int index) {
-        if (!layer_.ended()) game_.Img_MouseMove(static_cast<Integer>(index));
-    });
+    connect(&layer_, &QtWindowLayer::timerTick, this, [this] { deliver(&Game::tmrMain_Timer); });
+    connect(&canvas, &CellCanvas::cellMouseMove, this,
+            [this](int index) { deliver(&Game::Img_MouseMove, static_cast<Integer>(index)); });
     connect(&canvas, &CellCanvas::cellMouseDown, this, [this](int index, int button) {
-        if (!layer_.ended()) {
-            game_.Img_MouseDown(static_cast<Integer>(index), static_cast<Integer>(button));
-        }
+        deliver(&Game::Img_MouseDown, static_cast<Integer>(index), static_cast<Integer>(button));
     });
 
     // Keys are taken before any widget sees them, so that neither the menu bar nor focus
@@ -75,8 +67,8 @@ void frmMain::buildMenus() {
     std::array<QMenu*, kMenuDepths> open{};
     for (const MenuEntry& entry : kMenuTree) {
         QMenu* owner = entry.depth == 0 ? nullptr : open.at(entry.depth - 1u);
-        const QString name = fromUtf8(entry.name);
-        const QString caption = fromUtf8(entry.caption);
+        const QString name = QString::fromUtf8(entry.name);
+        const QString caption = QString::fromUtf8(entry.caption);
         switch (entry.kind) {
             case MenuKind::Menu: {
                 QMenu* menu = owner ? owner->addMenu(caption) : menuBar()->addMenu(caption);
@@ -95,7 +87,7 @@ void frmMain::buildMenus() {
                 action->setChecked(entry.checkedAtCreation);
                 action->setEnabled(entry.enabled);
                 if (!entry.shortcut.empty()) {
-                    action->setShortcut(QKeySequence(fromUtf8(entry.shortcut)));
+                    action->setShortcut(QKeySequence(QString::fromUtf8(entry.shortcut)));
                     // Bound to the window as well, so it works wherever the focus is in it.
                     action->setShortcutContext(Qt::WindowShortcut);
                     addAction(action);
@@ -111,7 +103,7 @@ void frmMain::buildMenus() {
                             const QSignalBlocker blocker(action);
                             action->setChecked(!checked);
                         }
-                        if (!layer_.ended()) (game_.*click)();
+                        deliver(click);
                     });
                 }
                 break;
@@ -160,16 +152,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         key->accept();
         return true;
     }
-    if (type == QEvent::KeyPress && !layer_.ended()) {
+    if (type == QEvent::KeyPress) {
         const std::int16_t code = keyEventCode(*key);
-        if (code != 0) game_.Form_KeyDown(code);
+        if (code != 0) deliver(&Game::Form_KeyDown, code);
     }
     if (!layer_.canvas().hasFocus()) layer_.canvas().setFocus();
     return true;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!layer_.ended()) game_.Form_Unload();
+    deliver(&Game::Form_Unload);
     // Closing the window ends the program whatever the game did on unload.
     layer_.End();
     event->accept();

@@ -36,6 +36,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Hands an event to the game's handler for it. Once the program has ended, during start-up
+    // or through the game's own unload, no event reaches the game any more.
+    template <typename... Args>
+    void deliver(void (Game::*handler)(Args...), auto... args) {
+        if (!layer_.ended()) (game_.*handler)(static_cast<Args>(args)...);
+    }
+
     void buildMenus();
     bool isMenuShortcut(const QKeyEvent& key) const;
     void focusCanvasLater();

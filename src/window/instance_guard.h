@@ -19,22 +19,22 @@ public:
     // The per-user name the program takes.
     static QString defaultName();
 
-    // Tries to take `name`; held() tells whether it did.
+    // What became of taking the name. A name that is not free is another copy's; any other
+    // failure (the system refused the object, a name too long) is not.
+    enum class Outcome : std::uint8_t { Held, HeldElsewhere, Failed };
+
+    // Tries to take `name`; outcome() tells what came of it.
     explicit InstanceGuard(const QString& name);
     ~InstanceGuard();
     InstanceGuard(const InstanceGuard&) = delete;
     InstanceGuard& operator=(const InstanceGuard&) = delete;
 
-    bool held() const { return handle_ != kNone; }
-    // The name was not free: another copy holds it. Any other failure (the system refused the
-    // object, a name too long) is not another copy.
-    bool heldElsewhere() const { return heldElsewhere_; }
+    Outcome outcome() const { return outcome_; }
 
 private:
-    static constexpr std::intptr_t kNone = -1;
-    // The socket's descriptor on Linux, the mutex's handle on Windows.
-    std::intptr_t handle_ = kNone;
-    bool heldElsewhere_ = false;
+    // The socket's descriptor on Linux, the mutex's handle on Windows, while held.
+    std::intptr_t handle_ = -1;
+    Outcome outcome_ = Outcome::Failed;
 };
 
 }  // namespace blokka

@@ -33,14 +33,15 @@ InstanceGuard::InstanceGuard(const QString& name) {
     if (fd < 0) return;
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0) {
         handle_ = fd;
+        outcome_ = Outcome::Held;
         return;
     }
-    heldElsewhere_ = errno == EADDRINUSE;
+    if (errno == EADDRINUSE) outcome_ = Outcome::HeldElsewhere;
     ::close(fd);
 }
 
 InstanceGuard::~InstanceGuard() {
-    if (held()) ::close(static_cast<int>(handle_));
+    if (outcome_ == Outcome::Held) ::close(static_cast<int>(handle_));
 }
 
 }  // namespace blokka

@@ -26,19 +26,20 @@ InstanceGuard::InstanceGuard(const QString& name) {
     const DWORD error = GetLastError();
     if (mutex == nullptr) {
         // A mutex of that name that this user may not open is another copy's all the same.
-        heldElsewhere_ = error == ERROR_ACCESS_DENIED;
+        if (error == ERROR_ACCESS_DENIED) outcome_ = Outcome::HeldElsewhere;
         return;
     }
     if (error == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
-        heldElsewhere_ = true;
+        outcome_ = Outcome::HeldElsewhere;
         return;
     }
     handle_ = reinterpret_cast<std::intptr_t>(mutex);
+    outcome_ = Outcome::Held;
 }
 
 InstanceGuard::~InstanceGuard() {
-    if (held()) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+    if (outcome_ == Outcome::Held) CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
 }  // namespace blokka

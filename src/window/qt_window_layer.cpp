@@ -46,9 +46,7 @@ QtWindowLayer::QtWindowLayer(QMainWindow& window, QString instanceName)
     tmrMain_.setObjectName("tmrMain");
     tmrMain_.setTimerType(Qt::PreciseTimer);
     tmrMain_.setInterval(kTimerDesignInterval);
-    connect(&tmrMain_, &QTimer::timeout, this, [this] {
-        if (!ended_) emit timerTick();
-    });
+    connect(&tmrMain_, &QTimer::timeout, this, &QtWindowLayer::timerTick);
     tmrMain_.start();
 }
 
@@ -86,7 +84,7 @@ void QtWindowLayer::SetLabelCaption(std::string_view utf8) {
         lblTotal_->setFixedSize(lblTotal_->sizeHint());
         labelSized_ = true;
     }
-    lblTotal_->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    lblTotal_->setText(QString::fromUtf8(utf8));
 }
 
 std::uint32_t QtWindowLayer::LabelColor() const {
@@ -132,13 +130,14 @@ void QtWindowLayer::Minimize() { window_.showMinimized(); }
 void QtWindowLayer::Close() { window_.close(); }
 
 bool QtWindowLayer::OtherInstanceRunning() {
-    if (instanceGuard_ && instanceGuard_->held()) return false;
+    using Outcome = InstanceGuard::Outcome;
+    if (instanceGuard_ && instanceGuard_->outcome() == Outcome::Held) return false;
     instanceGuard_.emplace(instanceName_);
-    if (instanceGuard_->held()) return false;
+    const Outcome outcome = instanceGuard_->outcome();
+    if (outcome == Outcome::Held) return false;
     // Without a guard (the system refused the socket) the program still runs.
-    const bool another = instanceGuard_->heldElsewhere();
     instanceGuard_.reset();
-    return another;
+    return outcome == Outcome::HeldElsewhere;
 }
 
 void QtWindowLayer::End() {

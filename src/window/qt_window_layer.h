@@ -16,9 +16,9 @@
 #include <optional>
 #include <random>
 
+#include "core/window_layer.h"
 #include "window/cell_canvas.h"
 #include "window/instance_guard.h"
-#include "window/window_layer.h"
 
 class QAction;
 

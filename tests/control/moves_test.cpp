@@ -12,7 +12,7 @@ namespace {
 // starts the interval to the next tick anew.
 struct MoveCase {
     const char* what;
-    int type, rotation, key;  // a virtual-key code: 37 left, 38 turn, 39 right, 40 down, 32 drop
+    int type, rotation, key;
     Rows rows;
     bool restarts = false;
 };
@@ -20,8 +20,8 @@ void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.what; }
 
 class MoveTest : public GameTest, public ::testing::WithParamInterface<MoveCase> {};
 
-TEST_P(MoveTest,
-       GoesWhereTheWayIsFreeStopsAtWallsFloorAndFixedCellsAndOnlyAFallRestartsTheInterval) {
+// Walls, the floor and fixed cells stop a figure.
+TEST_P(MoveTest, GoesWhereTheWayIsFreeAndOnlyAFallRestartsTheInterval) {
     const MoveCase& c = GetParam();
     const int first = 21 - int(c.rows.size());
     Ready();
@@ -35,51 +35,51 @@ TEST_P(MoveTest,
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Directions, MoveTest, ::testing::Values(
-    MoveCase{"left, free beside diagonal fixed cells", 4, 0, 37, {
+    MoveCase{"left, free beside diagonal fixed cells", 4, 0, key::Left, {
         "..#....... ..#.......",
         "...oo..... ..oo......",
         "...oo..... ..oo......",
         "..#....... ..#......."}},
-    MoveCase{"left, blocked by a fixed cell", 6, 0, 37, {
+    MoveCase{"left, blocked by a fixed cell", 6, 0, key::Left, {
         "....o..... ....o.....",
         "..#ooo.... ..#ooo...."}},
-    MoveCase{"left, at the wall: never into the row above", 1, 1, 37, {
+    MoveCase{"left, at the wall: never into the row above", 1, 1, key::Left, {
         "o......... o.........",
         "o......... o.........",
         "o......... o.........",
         "o......... o........."}},
-    MoveCase{"right, free beside diagonal fixed cells", 4, 0, 39, {
+    MoveCase{"right, free beside diagonal fixed cells", 4, 0, key::Right, {
         ".....#.... .....#....",
         "...oo..... ....oo....",
         "...oo..... ....oo....",
         ".....#.... .....#...."}},
-    MoveCase{"right, blocked by a fixed cell", 7, 1, 39, {
+    MoveCase{"right, blocked by a fixed cell", 7, 1, key::Right, {
         ".....o.... .....o....",
         "....oo#... ....oo#...",
         "....o..... ....o....."}},
-    MoveCase{"right, at the wall: never into the row below", 1, 0, 39, {
+    MoveCase{"right, at the wall: never into the row below", 1, 0, key::Right, {
         "......oooo ......oooo",
         ".......... .........."}},
-    MoveCase{"down, free beside diagonal fixed cells", 5, 0, 40, {
+    MoveCase{"down, free beside diagonal fixed cells", 5, 0, key::Down, {
         "....oo.... ..........",
         "...oo..... ....oo....",
         "..#...#... ..#oo.#..."}, true},
-    MoveCase{"down onto a fixed cell: fixed at once", 3, 0, 40, {
+    MoveCase{"down onto a fixed cell: fixed at once", 3, 0, key::Down, {
         "......o... ......3...",
         "....ooo... ....333...",
         "......#... ......#..."}},
-    MoveCase{"down onto the floor: fixed at once, the full row left for the tick", 2, 2, 40, {
+    MoveCase{"down onto the floor: fixed at once, the full row left for the tick", 2, 2, key::Down, {
         ".ooo...... .333......",
         "###o###### ###3######"}},
-    MoveCase{"drop onto the first fixed cells below, the full row left for the tick", 6, 2, 32, {
+    MoveCase{"drop onto the first fixed cells below, the full row left for the tick", 6, 2, key::Space, {
         ".ooo...... ..........",
         "..o....... ..........",
         ".......... .333......",
         "##.####### ##3#######"}, true},
-    MoveCase{"drop of a resting figure: nothing, the tick fixes it", 4, 0, 32, {
+    MoveCase{"drop of a resting figure: nothing, the tick fixes it", 4, 0, key::Space, {
         "oo........ oo........",
         "oo........ oo........"}},
-    MoveCase{"turn, blocked by the floor", 1, 0, 38, {
+    MoveCase{"turn, blocked by the floor", 1, 0, key::Up, {
         "...oooo... ...oooo...",
         ".......... .........."}}), kByWhat);
 // clang-format on
@@ -102,19 +102,22 @@ TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTake
     Ready();
     Place(c.type, c.from, c.pivot);
     for (int taken : after) {
-        if (std::ranges::find(before, taken) != before.end()) continue;
+        if (std::find(before.begin(), before.end(), taken) != before.end()) continue;
         game.CellState(taken) = kFixed;
         game.RotateFigure();
         game.CellState(taken) = kEmpty;
-        EXPECT_TRUE(Falling() == before && game.Rotation == c.from) << taken;
+        EXPECT_EQ(Falling(), before) << "cell " << taken << " fixed";
+        EXPECT_EQ(game.Rotation, c.from) << "cell " << taken << " fixed";
     }
     fake.ForgetPaints();
     game.RotateFigure();
-    EXPECT_TRUE(Falling() == after && game.Rotation == to);
+    EXPECT_EQ(Falling(), after);
+    EXPECT_EQ(game.Rotation, to);
     std::vector<int> changed;  // and nothing else is repainted
-    std::ranges::set_symmetric_difference(before, after, std::back_inserter(changed));
-    for (int n : changed) EXPECT_EQ(fake.paints[n], 1) << n;
-    EXPECT_EQ(std::ranges::count(fake.paints, 0), 209 - std::ssize(changed));
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
+                                  std::back_inserter(changed));
+    for (int n : changed) EXPECT_EQ(fake.paints[n], 1) << "cell " << n;
+    EXPECT_EQ(fake.Painted(), std::ssize(changed));
     EXPECT_TRUE(Holds());
 }
 

@@ -18,18 +18,21 @@ std::set<std::pair<int, int>> Shape(int type, int rotation) {
     return shape;
 }
 
-// Where each comes in and how it shows in the box, the spawn pictures tell.
-TEST(Figures, TurnAQuarterClockwiseAboutTheAnchor) {
+// Each orientation is four cells around the anchor, and each turn a quarter turn clockwise
+// about it. Where each type comes in and how it shows in the box, spawning_test.cpp tells.
+TEST(Figures, AreFourCellsAboutTheAnchorAndTurnAQuarterClockwise) {
     for (int type = 1; type <= 7; ++type) {
         const FigureType& f = kFigures[type];
         for (int r = 0; r < f.orientationCount; ++r) {
+            SCOPED_TRACE("type " + std::to_string(type) + ", orientation " + std::to_string(r));
             std::set<std::pair<int, int>> turned;
             for (auto [row, column] : Shape(type, r)) turned.insert({column, -row});
-            EXPECT_TRUE(Shape(type, r).size() == 4 && Shape(type, r).contains({0, 0}));
+            EXPECT_EQ(Shape(type, r).size(), 4u);
+            EXPECT_TRUE(Shape(type, r).contains({0, 0}));
             // A quarter turn clockwise, but for the way back of the types that turn only once.
             const int next = (r + 1) % f.orientationCount;
-            EXPECT_TRUE((next == 0 && f.orientationCount < 4) || turned == Shape(type, next))
-                << type;
+            const bool back = next == 0 && f.orientationCount < 4;
+            EXPECT_EQ(turned, back ? turned : Shape(type, next));
         }
     }
 }

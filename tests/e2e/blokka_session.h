@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "view/client_area.h"
 #include "wayland_client.h"
 #include "x11_client.h"
 
@@ -18,7 +19,7 @@ namespace blokka::e2e {
 
 using namespace support;
 
-inline constexpr int kWidth = 265, kHeight = 370;  // the client area
+inline constexpr int kWidth = kClientWidth, kHeight = kClientHeight;
 inline constexpr std::uint32_t kDarkInside = 0x313431;
 
 // The program under test: this build's, or the one BLOKKA_UNDER_TEST names (an installed copy,

@@ -19,14 +19,18 @@ TEST_P(Window, MapsTitledAndGrey265By370UnderItsMenuBarAndEndsByItsCloseBox) {
     Blokka game(GetParam());
     EXPECT_EQ(game.title, "Блокка");
     EXPECT_EQ(game.frame.width, kWidth);
-    EXPECT_TRUE(game.Pixel(2, 0) == 0x808080 && game.At(2, kHeight - 1) == 0x808080);
+    EXPECT_EQ(game.Pixel(2, 0), 0x808080u);  // the client area's top left and bottom left
+    EXPECT_EQ(game.At(2, kHeight - 1), 0x808080u);
     EXPECT_NE(game.At(2, -1), 0x808080u);
     if (GetParam() == Server::Wayland) {  // its desktop entry's name, Fusion's menu bar of 19
-        for (const auto& view : static_cast<wayland::Client&>(*game.desk).Views())
-            EXPECT_TRUE(view.app == "org.blokka.Blokka" && view.place.height == kHeight + 19);
+        for (const auto& view : static_cast<wayland::Client&>(*game.desk).Views()) {
+            EXPECT_EQ(view.app, "org.blokka.Blokka");
+            EXPECT_EQ(view.place.height, kHeight + 19);
+        }
     }
     game.desk->Close();
-    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+    ASSERT_TRUE(game.process.WaitExit());
+    EXPECT_EQ(game.process.ExitCode(), 0);
 }
 
 struct Blocks {  // how many on the board, their outermost columns and rows
@@ -92,7 +96,8 @@ TEST_P(Play, RealKeysAndClicksReachTheGameAndItsMenusAndAGameLeftToItselfRunsToI
     // "ESC", "Закрыть игру"; "Свернуть" could not be seen, as neither Xvfb nor sway minimises.
     game.Choose(1, 1, 3);
     desk.Keys({"Escape"});
-    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+    ASSERT_TRUE(game.process.WaitExit());
+    EXPECT_EQ(game.process.ExitCode(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(On, Window, kServers, ServerName);

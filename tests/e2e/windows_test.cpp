@@ -14,7 +14,8 @@ TEST(Windows, AltF4EndsTheProgram) {
     Blokka game(Server::X11);
     x11::Client& x = X11(game);
     x.Key("Alt_L", true), x.Keys({"F4"}), x.Key("Alt_L", false);
-    EXPECT_TRUE(game.process.WaitExit() && game.process.ExitCode() == 0);
+    ASSERT_TRUE(game.process.WaitExit());
+    EXPECT_EQ(game.process.ExitCode(), 0);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <random>
 #include <sstream>
 
-#include "invariants.h"
+#include "game_fixture.h"
 
 namespace blokka::testing {
 namespace {
@@ -37,8 +37,10 @@ struct StormWindow : FakeWindow {
 // The keys that play come often, and every other code too. Pointer events land on every cell
 // and on 0 and 209, beside every cell, with every combination of the three buttons.
 std::vector<Event> RandomEvents(std::mt19937_64& rng) {
-    static constexpr int kPlayKeys[] = {37, 38, 39, 40,  65, 87,  68,  83, 32,
-                                        80, 19, 27, 107, 33, 187, 109, 34, 189};
+    using namespace key;
+    static constexpr int kPlayKeys[] = {Left,    Up,     Right, Down,     A,        W,
+                                        D,       S,      Space, P,        Pause,    Escape,
+                                        PadPlus, PageUp, Plus,  PadMinus, PageDown, Minus};
     std::vector<int> items;
     for (std::size_t i = 0; i < kMenuTree.size(); ++i)
         if (kMenuTree[i].click != nullptr) items.push_back(int(i));

@@ -61,6 +61,10 @@ public:
         return fires;
     }
     void ForgetPaints() { paints.fill(0); }
+    // How many display cells were painted since the paints were last forgotten.
+    long Painted() const { return kDisplayCells + 1 - std::count(paints.begin(), paints.end(), 0); }
+    // The timer as a test reads it: "on 350" or "off 1000".
+    std::string Timer() const { return (timerOn ? "on " : "off ") + std::to_string(interval); }
 
     Game* game = nullptr;  // the game that gets the ticks and the unload event
     std::array<int, kDisplayCells + 1> picture{}, paints{}, created{};

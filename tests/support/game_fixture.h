@@ -16,11 +16,23 @@ namespace blokka::testing {
 
 using Rows = std::vector<std::string>;
 
+// The virtual-key codes the tests press, named by the tests rather than taken from the game.
+namespace key {
+constexpr int Pause = 19, Escape = 27, Space = 32, PageUp = 33, PageDown = 34, Left = 37, Up = 38,
+              Right = 39, Down = 40, A = 65, D = 68, P = 80, S = 83, W = 87, PadPlus = 107,
+              PadMinus = 109, F2 = 113, Plus = 187, Minus = 189;
+}  // namespace key
+
+// How often `value` stands in `range`.
+long Count(const auto& range, const auto& value) {
+    return std::count(std::begin(range), std::end(range), value);
+}
+
 // The cells of a figure of `type` in `rotation` around `pivot`, ascending.
 inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     std::vector<int> cells;
     for (int offset : kFigures.at(type).orientations.at(rotation)) cells.push_back(pivot + offset);
-    std::ranges::sort(cells);
+    std::sort(cells.begin(), cells.end());
     return cells;
 }
 
@@ -92,8 +104,9 @@ protected:
             }
         }
         game.DrawDirtyCells();
-        const auto pivot = std::ranges::find_if(
-            drawn, [&](int p) { return type != 0 && FigureCells(type, rotation, p) == drawn; });
+        const auto pivot = std::find_if(drawn.begin(), drawn.end(), [&](int p) {
+            return type != 0 && FigureCells(type, rotation, p) == drawn;
+        });
         ASSERT_TRUE(drawn.empty() || pivot != drawn.end()) << "no figure of type " << type;
         if (pivot != drawn.end()) Place(type, rotation, *pivot);
     }
@@ -121,7 +134,8 @@ protected:
         for (int n : Falling()) game.CellState(n) = kFixed;
         game.CurType = 0;
         SetBoard(1, {".########.", ".########."});
-        ASSERT_TRUE(fake.Tick() && game.GameOver == 1);
+        ASSERT_TRUE(fake.Tick());
+        ASSERT_EQ(game.GameOver, 1);
     }
 
     ::testing::AssertionResult Holds() const {

@@ -96,13 +96,14 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
     const auto boxShows = [&](bool next) {
         for (int k = 201; k <= kDisplayCells; ++k) {
             const auto& cells = kFigures[next ? g.NextType : 0].boxCells;
-            const bool on = next && std::ranges::find(cells, k) != cells.end();
+            const bool on = next && std::find(cells.begin(), cells.end(), k) != cells.end();
             if (w.picture[k] != (on ? g.NextColor : empty)) return false;
         }
         return true;
     };
     const bool waiting = g.GameOver == 0 && g.NextType != 0;
-    const bool fresh = waiting && g.CurType == 0 && std::ranges::count(g.CellState, 0) == 200;
+    const bool fresh = waiting && g.CurType == 0 &&
+                       std::count(g.CellState.begin(), g.CellState.end(), 0) == kBoardCells;
     if (!boxShows(waiting) && !(fresh && boxShows(false))) fail("the box is wrong");
     if (w.label != std::pair{10 + 10 * s, 20 * s - 8}) fail("the label is misplaced");
     if (w.caption != (g.Score == 0 ? "" : "Счет: " + std::to_string(g.Score)) ||

@@ -8,6 +8,7 @@
 #include <QTime>
 #include <QUuid>
 #include <cmath>
+#include <optional>
 
 #include "window/app_icon.h"
 #include "window/frm_main.h"
@@ -15,18 +16,10 @@
 
 namespace {
 
-// A started window, shown and active, with the first figure on the board. Its guard is its own,
-// so that tests never meet a running game or each other.
+// A window of its own for each test (init() starts it). Its guard is its own too, so that tests
+// never meet a running game or each other.
 struct Playing {
     blokka::frmMain window{"blokka-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces)};
-
-    Playing() {
-        QVERIFY(window.load());
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        game().tmrMain_Timer();
-    }
     blokka::Game& game() { return window.game(); }
     blokka::QtWindowLayer& layer() { return window.layer(); }
     QAction* item(const char* name) { return window.findChild<QAction*>(name); }
@@ -111,7 +104,20 @@ const KeyRow kKeyRows[] = {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    std::optional<Playing> w;
+
 private slots:
+    // Each test starts with a started window, shown and active, the first figure on the board.
+    void init() {
+        w.emplace();
+        QVERIFY(w->window.load());
+        w->window.show();
+        QApplication::setActiveWindow(&w->window);
+        QVERIFY(QTest::qWaitForWindowActive(&w->window));
+        w->game().tmrMain_Timer();
+    }
+    void cleanup() { w.reset(); }
+
     void initTestCase() {
         // A style with menu navigation by Alt, as desktops with that habit have it.
         QApplication::setStyle("Windows");
@@ -119,37 +125,37 @@ private slots:
     }
 
     void theWindowShowsTheMenusWhoseMarksOnlyTheGameSets() {
-        Playing w;
         QStringList menus;
-        for (QAction* action : w.window.menuBar()->actions()) Describe(action->menu(), menus);
+        for (QAction* action : w->window.menuBar()->actions()) Describe(action->menu(), menus);
         QCOMPARE(menus, kMenus);
-        w.item("mnuMouse")->trigger();
-        QVERIFY(w.item("mnuMouse")->isChecked() && w.game().MouseMode == 1);
-        w.game().GameOver = 1;  // the pause item then does nothing, nor may its mark
-        w.item("mnuPause")->trigger();
-        QVERIFY(!w.item("mnuPause")->isChecked());
+        w->item("mnuMouse")->trigger();
+        QVERIFY(w->item("mnuMouse")->isChecked());
+        QCOMPARE(w->game().MouseMode, 1);
+        w->game().GameOver = 1;  // the pause item then does nothing, nor may its mark
+        w->item("mnuPause")->trigger();
+        QVERIFY(!w->item("mnuPause")->isChecked());
     }
 
     void aSizeLaysOutTheCellsAndTheLabelWhichFitsTheLongestScoreInItsFont() {
-        Playing w;
-        w.item("mnuSize30")->trigger();
-        QCOMPARE(w.layer().canvas().cellBounds(208), QRect(400, 35, 30, 30));
-        QLabel& lblTotal = w.layer().lblTotal();
+        w->item("mnuSize30")->trigger();
+        QCOMPARE(w->layer().canvas().cellBounds(208), QRect(400, 35, 30, 30));
+        QLabel& lblTotal = w->layer().lblTotal();
         QCOMPARE(lblTotal.pos(), QPoint(310, 592));
         QCoreApplication::processEvents();
-        QCOMPARE(w.layer().canvas().size(), QSize(265, 370));  // the window keeps its size
+        QCOMPARE(w->layer().canvas().size(), QSize(265, 370));  // the window keeps its size
         const QFontInfo font(lblTotal.font());
         QVERIFY2(font.family() == "Calibri" || font.family() == "Carlito",
                  qPrintable(font.family()));
-        QVERIFY(font.bold() && font.pointSize() == 9);
-        w.layer().SetLabelCaption("Счет: 32000");
+        QVERIFY(font.bold());
+        QCOMPARE(font.pointSize(), 9);
+        w->layer().SetLabelCaption("Счет: 32000");
         QVERIFY(lblTotal.sizeHint().width() <= lblTotal.width());
         const float now = QTime::currentTime().msecsSinceStartOfDay() / 1000.0f;
-        QVERIFY(std::abs(w.layer().SecondsSinceMidnight() - now) < 2);  // seeds the random source
+        QVERIFY(std::abs(w->layer().SecondsSinceMidnight() - now) < 2);  // seeds the random source
     }
 
     void theIconIsARedZOnTheDarkGridAtEverySize() {
-        const QIcon icon = Playing().window.windowIcon();
+        const QIcon icon = w->window.windowIcon();
         for (int size : blokka::kThemeIconSizes) {
             const QImage image = icon.pixmap(size).toImage();
             QCOMPARE(image.size(), QSize(size, size));
@@ -167,23 +173,22 @@ private slots:
 
     // Which code each key gives is the key table's, and what the game does with it the game's.
     void eachKeyReachesTheGameOnceHeldOrAfterAMenuClosedButAltOpensNoMenuAndF2StartsANewGame() {
-        Playing w;
-        const blokka::Integer start = w.game().Pivot;  // a held key repeats
+        const blokka::Integer start = w->game().Pivot;  // a held key repeats
         for (bool repeat : {false, true, true})
-            QTest::simulateEvent(w.window.windowHandle(), true, Qt::Key_Right, {}, {}, repeat);
-        QTest::keyClick(w.window.windowHandle(), Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyClicks(&w.layer().canvas(), "aa");  // the A key: left, once a press
-        QCOMPARE(w.game().Pivot, start + 1);
-        QCOMPARE(w.window.menuBar()->activeAction(), nullptr);
-        w.window.menuBar()->setFocus();
-        QTest::keyClick(w.window.windowHandle(), Qt::Key_F2);
-        QCOMPARE(w.game().CurType, 0);
+            QTest::simulateEvent(w->window.windowHandle(), true, Qt::Key_Right, {}, {}, repeat);
+        QTest::keyClick(w->window.windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClicks(&w->layer().canvas(), "aa");  // the A key: left, once a press
+        QCOMPARE(w->game().Pivot, start + 1);
+        QCOMPARE(w->window.menuBar()->activeAction(), nullptr);
+        w->window.menuBar()->setFocus();
+        QTest::keyClick(w->window.windowHandle(), Qt::Key_F2);
+        QCOMPARE(w->game().CurType, 0);
         // Addressed to a menu that has just closed, as a key pressed right after a choice
         // can be, Escape still pauses.
-        QMenu* menu = w.window.findChild<QMenu*>("mnuMenu");
+        QMenu* menu = w->window.findChild<QMenu*>("mnuMenu");
         menu->popup({}), menu->hide();
         QTest::sendKeyEvent(QTest::Click, menu->windowHandle(), Qt::Key_Escape, "", {});
-        QVERIFY(!w.layer().TimerEnabled());
+        QVERIFY(!w->layer().TimerEnabled());
     }
 
     void eachKeyGivesTheCodeOfItsPlaceOnTheKeyboard_data() {
@@ -204,14 +209,14 @@ private slots:
     }
 
     void closingEndsTheEventLoopAndTheTimerForGood() {
-        Playing w;
         QGuiApplication::setQuitOnLastWindowClosed(false);  // only the window may end the loop
         QEventLoop loop;
-        QTimer::singleShot(0, &w.window, [&] { w.window.close(); });
+        QTimer::singleShot(0, &w->window, [&] { w->window.close(); });
         QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
         QCOMPARE(loop.exec(), 0);
-        w.layer().SetTimerEnabled(true);
-        QVERIFY(w.layer().ended() && !w.layer().TimerEnabled());
+        w->layer().SetTimerEnabled(true);
+        QVERIFY(w->layer().ended());
+        QVERIFY(!w->layer().TimerEnabled());
     }
 };
 

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The menu items that carry a check mark or a click handler.
+// The menu items that carry a check mark or a click handler, by the names the game marks and
+// handles them by. Where each stands in the menu bar and what it reads is the menu tree's.
 
 #include <cstdint>
 
@@ -61,6 +62,10 @@ enum class MenuItem : std::uint8_t {
     mnuMouse,
     Count
 };
+
+// The option groups whose items each stand for one value of a setting, and carry one mark
+// between them, or switch one colour on and off.
+enum class MenuGroup : std::uint8_t { None, Size, Escape, Speed, Back, Color, Repeat };
 
 inline constexpr int kMenuItemCount = static_cast<int>(MenuItem::Count);
 

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What the game needs from the platform, and nothing more. The Qt window implements it for the
-// player; the tests implement it with a scripted fake. No Qt type crosses this line.
+// What the game needs from its platform, and nothing more. The game defines it; each platform's
+// window layer under src/window/ implements it for the player, and the tests implement it with a
+// scripted fake. No type of any platform crosses this line.
 
 #include <cstdint>
 #include <string_view>
 
-#include "settings/menu_items.h"
+#include "core/menu_items.h"
 
 namespace blokka {
 

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "game_fixture.h"
+
+namespace blokka::testing {
+namespace {
+
+// A figure of type 6 in colour 3 has just come in: anchor 15, cells 5, 14, 15, 16.
+class MouseTest : public GameTest {
+protected:
+    void SetUp() override { Start(6, 3, 2, 5); }
+};
+
+TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnderIt) {
+    game.mnuMouse_Click();
+    game.Img_MouseMove(199);  // column 9
+    EXPECT_EQ(Board(1, 2), Rows({"........o.", ".......ooo"}));
+    game.Img_MouseMove(41);  // column 1: the anchor stops one column short of the wall
+    EXPECT_EQ(game.Pivot, 12);
+    game.CellState(17) = kFixed;
+    game.Img_MouseMove(200);
+    EXPECT_EQ(game.Pivot, 15);  // stopped by the fixed cell
+    game.CellState(17) = kEmpty;
+    game.Img_MouseMove(200);  // every later move tries again
+    EXPECT_EQ(game.Pivot, 19);
+    game.Img_MouseMove(28);  // column 8
+    Key(key::Space);
+    fake.Tick();
+    EXPECT_EQ(game.Pivot, 18);  // the next figure comes in under the pointer
+    game.Img_MouseMove(206);    // the box records the pointer but steers nothing
+    Key(key::Space);
+    fake.Tick();
+    EXPECT_EQ(game.Pivot, kFigures[game.CurType].spawnPivot);
+    EXPECT_TRUE(Holds());
+}
+
+TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButTheMiddleOrTheBoxDoNothing) {
+    game.mnuMouse_Click();
+    for (auto [cell, button] : {std::pair{100, 4}, {203, 2}, {203, 1}})
+        game.Img_MouseDown(cell, button);
+    EXPECT_EQ(Falling(), FigureCells(6, 0, 15));
+    game.Img_MouseDown(100, 2);
+    EXPECT_EQ(Falling(), FigureCells(6, 1, 15));
+    game.Img_MouseDown(1, 1);
+    EXPECT_EQ(Board(18, 20), Rows({"....3.....", "....33....", "....3....."}));
+}
+
+TEST_F(MouseTest, WithSteeringOffOnlyThePointersCellIsRecordedAndPausedOrOverNothingReacts) {
+    game.Img_MouseMove(16);
+    for (int state = 0; state < 3; ++state) {  // steering off, then on and paused, then over
+        SCOPED_TRACE(state == 0 ? "steering off" : kStateNames[state]);
+        if (state > 0) Key(key::P);  // pauses, then resumes for the game to end
+        if (state == 2) EndTheGame();
+        GameState expected = game;
+        expected.MouseCell = Integer(state == 0 ? 30 : game.MouseCell);
+        game.Img_MouseMove(30);
+        game.Img_MouseDown(100, 2);
+        game.Img_MouseDown(100, 1);
+        EXPECT_EQ(State(), expected);
+        if (state == 0) game.mnuMouse_Click();  // on: the click itself moves nothing
+        EXPECT_TRUE(Holds());
+    }
+}
+
+}  // namespace
+}  // namespace blokka::testing
