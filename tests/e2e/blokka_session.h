@@ -60,7 +60,7 @@ struct Blokka {
                     std::chrono::seconds patience = 20s)
         : server(server), desk(StartDesktop(server)), process(command) {
         auto shown = [&] {
-            desk->TakeShown(title, frame);
+            desk->TakeShown(), frame = desk->place;
             client = {frame.x, frame.y + frame.height - kHeight, kWidth, kHeight};
             return frame.width > 0 && Pixel(14, 14) == kDarkInside;
         };
@@ -131,7 +131,6 @@ struct Blokka {
     Server server;
     std::unique_ptr<Desktop> desk;
     Process process;
-    std::string title;
     Rect frame, client;
     Picture picture;
 };

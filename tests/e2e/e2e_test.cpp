@@ -17,7 +17,7 @@ using Play = OnEither;
 // Shown means its dark board is painted; every cell's pixels are checked among the fault tests.
 TEST_P(Window, MapsTitledAndGrey265By370UnderItsMenuBarAndEndsByItsCloseBox) {
     Blokka game(GetParam());
-    EXPECT_EQ(game.title, "Блокка");
+    EXPECT_EQ(game.desk->title, "Блокка");
     EXPECT_EQ(game.frame.width, kWidth);
     EXPECT_EQ(game.Pixel(2, 0), 0x808080u);  // the client area's top left and bottom left
     EXPECT_EQ(game.At(2, kHeight - 1), 0x808080u);

@@ -23,13 +23,11 @@ using Faults = OnEither;
 
 TEST_P(Faults, OfTwoStartsRightAfterAHardKillExactlyOneRunsWithOneWindowEveryTime) {
     const auto desk = StartDesktop(GetParam());
-    std::string title;
-    Rect place;
     for (int i = 0, maps = 0; i < (kLong ? 200 : 20); ++i, maps = 0) {  // survivors die by SIGKILL
         Process one(CommandUnderTest()), other(CommandUnderTest());
         ASSERT_TRUE(WaitUntil([&] { return !one.Running() || !other.Running(); })) << i;
-        EXPECT_TRUE(WaitUntil([&] { return (maps += desk->TakeShown(title, place)) > 0; })) << i;
-        EXPECT_EQ(maps + desk->TakeShown(title, place), 1) << i;
+        EXPECT_TRUE(WaitUntil([&] { return (maps += desk->TakeShown()) > 0; })) << i;
+        EXPECT_EQ(maps + desk->TakeShown(), 1) << i;
         ASSERT_NE(one.Running(), other.Running()) << i;
         EXPECT_EQ((one.Running() ? other : one).ExitCode(), 0) << i;
     }
@@ -69,40 +67,15 @@ void ExpectAliveAndWhole(Blokka& game, int s) {
     EXPECT_TRUE(game.process.Running());
 }
 
-// X11 alone lets a test hold a key: on Wayland a program's keyboard goes with it.
-TEST(FaultsOnX11, KeysHeldAtTheFastestAutoRepeatLeaveTheGameRunningAndWhole) {
-    Blokka game(Server::X11);
-    x11::Client& x = X11(game);
-    x.Keys(Strings(13, "Next"));  // a tick a second, eighteen to the floor
-    ASSERT_TRUE(WaitUntil([&] { return game.Cells().find('#') < 20; }));  // a figure came
-    for (const std::string key : {"Down", "Left", "Right", "Up", "space", "F2", "Prior", "Next",
-                                  "minus", "KP_Add", "p", "Escape"}) {
-        // Repeats after 10 ms every 4 ms only while a key is held, or short presses would too.
-        XkbSetAutoRepeatRate(x.display, XkbUseCoreKbd, 10, 4);
-        x.Key(key, true);
-        std::this_thread::sleep_for(kLong ? 2s : 300ms);
-        x.Key(key, false);
-        XkbSetAutoRepeatRate(x.display, XkbUseCoreKbd, 660, 40);  // the server's default
-        ASSERT_TRUE(game.process.Running()) << "after holding " << key;
-        // A press is one row: only the repeats bring the figure to the floor this soon.
-        auto floor = [&] { return game.Cells().substr(190, 10) != ".........."; };
-        ASSERT_TRUE(key != "Down" || WaitUntil(floor, 9s)) << "holding Down did not repeat";
-    }
-    ExpectAliveAndWhole(game, 18);
-}
-
 // A random real key, or pointer move (half with a click) anywhere from the board to the desktop,
 // or now and then a menu choice that ends nothing: new game, pause, mouse steering, an item of
 // "Скорость", "Цвет фона", "Цвета", "Появление".
 void RandomInput(Blokka& game, std::mt19937& random) {
     auto pick = [&](int below) { return std::uniform_int_distribution(0, below - 1)(random); };
     if (const int kind = pick(150); kind == 0) {
-        if (pick(3) == 0)
-            game.Choose(0, pick(2));
-        else if (pick(4) == 0)
-            game.Choose(1, 6);
-        else
-            game.Choose(1, 2 + pick(4), pick(21));
+        const int menu = pick(3) == 0 ? 0 : 1;
+        const int item = menu == 0 ? pick(2) : pick(4) == 0 ? 6 : 2 + pick(4);
+        game.Choose(menu, item, item > 1 && item < 6 ? pick(21) : -1);
     } else if (const auto code = unsigned(8 + pick(248)); kind < 100) {
         game.desk->Press(code);
     } else {  // the pointer anywhere from the client area's top left to the desktop beside it

@@ -90,15 +90,18 @@ struct Picture {
 // A display server as the end-to-end tests drive it, in points of its screen.
 struct Desktop {
     virtual ~Desktop() = default;
-    // How many top-level windows have shown since the last call; the title and the place (its
-    // frame included) of the one shown last, as they are now.
-    virtual int TakeShown(std::string& title, Rect& place) = 0;
+    // How many top-level windows have shown since the last call; then `title` and `place` (its
+    // frame included) tell of the one shown last as it is now.
+    virtual int TakeShown() = 0;
     virtual void Close() = 0;                     // that window, as by its close box
     virtual void Keys(const Strings& names) = 0;  // real key presses by X names ("Left", "p")
     virtual void Press(unsigned code) = 0;        // the key at X key code `code` on a US keyboard
     // The pointer onto `x`, `y`, and a click of `button` (1 left, 2 middle, 3 right) unless 0.
     virtual void Click(int x, int y, unsigned button = 0) = 0;
     virtual Picture Take(Rect area) = 0;
+
+    std::string title;
+    Rect place;
 };
 
 }  // namespace blokka::support

@@ -110,7 +110,7 @@ struct Client : Desktop {
         }
         return views;
     }
-    int TakeShown(std::string& title, Rect& place) override {
+    int TakeShown() override {
         int shown = 0;
         for (const View& v : Views())
             title = v.title, place = v.place, last = v.id, shown += seen.insert(v.id).second;

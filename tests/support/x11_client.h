@@ -5,7 +5,7 @@
 // A small X11 client for the tests and the benchmarks: a private Xvfb, the top-level windows,
 // screen grabs and real input through the XTEST extension.
 
-#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <X11/extensions/XTest.h>
@@ -90,7 +90,7 @@ struct Client : Desktop {
 
     // The top-level windows mapped since the last call, of which the last is given the keyboard
     // as a window manager would, and can be asked to close.
-    int TakeShown(std::string& title, Rect& place) override {
+    int TakeShown() override {
         int mapped = 0;
         for (XEvent e; XSync(display, False) && XPending(display) > 0;)
             if (XNextEvent(display, &e) == 0 && e.type == MapNotify && !e.xmap.override_redirect)
