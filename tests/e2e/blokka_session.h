@@ -45,7 +45,7 @@ inline std::unique_ptr<Desktop> StartDesktop(Server server) {
 struct OnEither : ::testing::TestWithParam<Server> {
     void SetUp() override {
         if (GetParam() == Server::Wayland && !wayland::Possible())
-            GTEST_SKIP() << "Wayland tests skipped: sway needs a user namespace, not allowed here";
+            GTEST_SKIP() << "Wayland tests skipped: no user namespace for sway, which refuses root";
     }
 };
 inline const auto kServers = ::testing::Values(Server::X11, Server::Wayland);
