@@ -71,7 +71,11 @@ struct Client : Desktop {
         setenv("XDG_RUNTIME_DIR", folder, 1), setenv("WAYLAND_DISPLAY", "wayland-1", 1);
         setenv("SWAYSOCK", ipc.c_str(), 1), setenv("QT_QPA_PLATFORM", "wayland", 1);
         unsetenv("DISPLAY"), setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);  // as on X11
-        keyboard.emplace(Strings{"wtype", "-s", "86400000"});
+        keyboard.emplace(Strings{"wtype", "-s", "86400000"});  // for the programs to come, too
+        auto typing = [] {
+            return Output({"swaymsg", "-t", "get_seats"}).find("\"keyboard\"") != std::string::npos;
+        };
+        if (!WaitUntil(typing)) throw std::runtime_error("no keyboard");
         if ((display = wl_display_connect(nullptr)) == nullptr) throw std::runtime_error("no sway");
         static constexpr wl_registry_listener kListener = {
             [](void* self, wl_registry* registry, std::uint32_t name, const char* interface,
