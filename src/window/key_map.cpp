@@ -91,26 +91,26 @@ constexpr std::array kKeyRules = std::to_array<KeyRule>({
     {Qt::Key_ParenRight, Pad::Never, '0'},
 });
 
-struct LayoutLetter {
-    char16_t letter;  // the upper-case letter Qt reports
-    std::int16_t code;
+// The main keyboard's keys by their place: the virtual-key code of each X11 key code (evdev's
+// code plus 8) from the digit 1 on, row by row; 0 between the rows, where Backspace, Tab, Return,
+// Control and Shift stand. The layout does not change a key's X11 code, so a key gives the code
+// of its place as on Windows, whatever the letter on it: in the Russian layout every letter sits
+// on the place whose code it gave when it was looked up by its letter, so no table of letters is
+// needed for it, nor for any other layout.
+constexpr std::uint32_t kFirstPlace = 10;
+constexpr std::array<std::int16_t, 52> kPlaces = {
+    '1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 189, 187, 0, 0,    // 10 to 23
+    'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', 219, 221, 0, 0,    // 24 to 37
+    'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 186, 222, 192, 0, 220,  // 38 to 51
+    'Z', 'X', 'C', 'V', 'B', 'N', 'M', 188, 190, 191,                    // 52 to 61
 };
-
-// The Russian layout: each Cyrillic letter and the Latin key that carries it.
-constexpr std::array kRussianLayout = std::to_array<LayoutLetter>({
-    {u'Й', 'Q'}, {u'Ц', 'W'}, {u'У', 'E'}, {u'К', 'R'}, {u'Е', 'T'}, {u'Н', 'Y'}, {u'Г', 'U'},
-    {u'Ш', 'I'}, {u'Щ', 'O'}, {u'З', 'P'}, {u'Х', 219}, {u'Ъ', 221}, {u'Ф', 'A'}, {u'Ы', 'S'},
-    {u'В', 'D'}, {u'А', 'F'}, {u'П', 'G'}, {u'Р', 'H'}, {u'О', 'J'}, {u'Л', 'K'}, {u'Д', 'L'},
-    {u'Ж', 186}, {u'Э', 222}, {u'Я', 'Z'}, {u'Ч', 'X'}, {u'С', 'C'}, {u'М', 'V'}, {u'И', 'B'},
-    {u'Т', 'N'}, {u'Ь', 'M'}, {u'Б', 188}, {u'Ю', 190}, {u'Ё', 192},
-});
 
 constexpr std::int16_t kFirstFunctionKeyCode = 112;
 constexpr std::int16_t kFirstKeypadDigitCode = 96;
 
 }  // namespace
 
-std::int16_t virtualKeyCode(int key, Qt::KeyboardModifiers modifiers) {
+std::int16_t virtualKeyCode(int key, Qt::KeyboardModifiers modifiers, std::uint32_t keyCode) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>(key);
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
@@ -124,10 +124,8 @@ std::int16_t virtualKeyCode(int key, Qt::KeyboardModifiers modifiers) {
         if ((rule.pad == Pad::Only && !keypad) || (rule.pad == Pad::Never && keypad)) continue;
         return rule.code;
     }
-    for (const LayoutLetter& entry : kRussianLayout) {
-        if (entry.letter == key) return entry.code;
-    }
-    return 0;
+    const std::uint32_t place = keyCode - kFirstPlace;  // wraps round below the first place
+    return place < kPlaces.size() ? kPlaces.at(place) : std::int16_t{0};
 }
 
 }  // namespace blokka

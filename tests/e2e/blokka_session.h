@@ -2,18 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The real program as a player meets it on a private X server: its window, its display cells
-// read from screen pixels, its menus opened with a real click on the bar and walked by keyboard.
+// The real program as a player meets it on a private display server, X11 or Wayland: its window,
+// its display cells read from screen pixels, real keys and clicks, its menus.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdlib>
-#include <optional>
+#include <memory>
 
 #include "view/client_area.h"
+#include "wayland_client.h"
 #include "x11_client.h"
 
 namespace blokka::e2e {
 
-using namespace x11;
+using namespace support;
 
 inline constexpr int kWidth = kClientWidth, kHeight = kClientHeight;
 inline constexpr std::uint32_t kDarkInside = 0x313431;
@@ -30,49 +34,108 @@ inline Strings CommandUnderTest() {
             program};
 }
 
-// The keys that choose, once a click has opened "Игра", item `item` (from 0, separators left
-// out) of bar menu `menu` (0 "Игра", 1 "Настройки") and item `sub` of its submenu.
-inline Strings MenuKeys(int menu, int item, int sub = -1) {
-    Strings keys{menu == 0 ? "Down" : "Right"};  // the click chose no item
-    keys.insert(keys.end(), size_t(item), "Down");
-    if (sub >= 0) keys.push_back("Right"), keys.insert(keys.end(), size_t(sub), "Down");
-    return keys.push_back("Return"), keys;
+// Xvfb, or a headless sway at two pixels to a point.
+enum class Server { X11, Wayland };
+inline std::unique_ptr<Desktop> StartDesktop(Server server) {
+    if (server == Server::X11) return std::make_unique<x11::Client>(true);
+    return std::make_unique<wayland::Client>(2);
 }
 
-// The program on a private X server, started by `command`, which may take `patience` to show.
+// The tests that run on either, on Wayland where the system lets sway run.
+struct OnEither : ::testing::TestWithParam<Server> {
+    void SetUp() override {
+        if (GetParam() == Server::Wayland && !wayland::Possible())
+            GTEST_SKIP() << "Wayland tests skipped: no user namespace for sway, which refuses root";
+    }
+};
+inline const auto kServers = ::testing::Values(Server::X11, Server::Wayland);
+inline std::string ServerName(const ::testing::TestParamInfo<Server>& info) {
+    return info.param == Server::X11 ? "X11" : "Wayland";
+}
+
+// The program on a private display server, started by `command`, which may take `patience` to
+// show.
 struct Blokka {
-    explicit Blokka(Strings command = CommandUnderTest(), std::chrono::seconds patience = 20s)
-        : process(command) {
+    explicit Blokka(Server server, Strings command = CommandUnderTest(),
+                    std::chrono::seconds patience = 20s)
+        : server(server), desk(StartDesktop(server)), process(command) {
         auto shown = [&] {
-            for (const Window mapped : x.TakeMapped()) window = mapped, frame = x.Place(mapped);
+            desk->TakeShown(), frame = desk->place;
             client = {frame.x, frame.y + frame.height - kHeight, kWidth, kHeight};
-            return window != 0 && (screen.emplace(x.display, frame), Pixel(14, 14) == kDarkInside);
+            return frame.width > 0 && Pixel(14, 14) == kDarkInside;
         };
         if (!WaitUntil(shown, patience)) throw std::runtime_error("the game showed no board");
-        x.Focus(window);
     }
     // A pixel of the client area as it is now; rows above 0 are the menu bar's.
-    std::uint32_t Pixel(int px, int py) { return screen->Take(), At(px, py); }
-    std::uint32_t At(int px, int py) const { return screen->At(px, py + frame.height - kHeight); }
+    std::uint32_t Pixel(int px, int py) { return picture = desk->Take(frame), At(px, py); }
+    std::uint32_t At(int px, int py) const {
+        return picture.At(px * picture.scale, (py + frame.height - kHeight) * picture.scale);
+    }
     // The display cells at the start-up size, 0..199 the board and 200..207 the next-figure
     // box: '#' where the middle of a cell shows a block, '.' where it shows a dark empty one.
     std::string Cells() {
         std::string cells;
-        screen->Take();
+        picture = desk->Take(frame);
         for (int n = 0; n < 208; ++n) {
             const int px = n < 200 ? 14 + 18 * (n % 10) : 199 + 18 * (n % 4);
             cells += "#."[At(px, 14 + 18 * (n < 200 ? n / 10 : n / 4 - 50)) == kDarkInside];
         }
         return cells;
     }
-    // Opens "Игра" with a click on its caption, then presses `keys` (see MenuKeys).
-    void Choose(const Strings& keys) { x.Click(frame.x + 15, client.y - 10, 1), x.Keys(keys); }
+    // Item `item` of bar menu `menu` (0 "Игра", 1 "Настройки") and item `sub` of its submenu
+    // unless -1, counted from 0 as keys reach them: greyed items and separators left out, and
+    // past the last round to the first. On X11 a click opens the bar menu and keys walk it.
+    void Choose(int menu, int item, int sub = -1) {
+        if (server == Server::Wayland) return Pick(menu, item, sub);
+        Strings keys{menu == 0 ? "Down" : "Right"};  // the click chose no item
+        keys.insert(keys.end(), size_t(item), "Down");
+        if (sub >= 0) keys.push_back("Right"), keys.insert(keys.end(), size_t(sub), "Down");
+        desk->Click(frame.x + 15, client.y - 10, 1), desk->Keys(keys), desk->Keys({"Return"});
+    }
+    // On Wayland the pointer picks, in the menus as Qt's Fusion style lays them out: rows of 22
+    // points for an item ('i', 'o' greyed) and 2 for a separator ('-'), of "Игра", "Настройки"
+    // and the six submenus of the latter, which open beside it, 224 points from the left.
+    void Pick(int menu, int item, int sub) {
+        static constexpr std::string_view kRows[] = {
+            "i-i", "iiiiii-i",    "iiii",  "iiii", "o-iii-iiiiii-iiiiiiiiiii-o",
+            "iii", "i-iiiiiii-i", "i-ii-i"};
+        auto top = [](std::string_view rows, int k) {  // where the k-th item begins
+            k %= int(std::ranges::count(rows, 'i'));
+            int y = 0;
+            for (std::size_t r = 0; rows[r] != 'i' || k-- > 0; ++r) y += rows[r] == '-' ? 2 : 22;
+            return y;
+        };
+        // A click that opens a menu, then the wait until the menu covers `x`, `y`: a click on
+        // a menu not shown yet would go to what lies below it. Once the menus have closed again
+        // sway has done with them, and the next input cannot meet them on their way out.
+        auto shows = [&](int x, int y) { return desk->Take({x, y, 1, 1}).At(0, 0); };
+        auto open = [&](int px, int py, int x, int y) {
+            const std::uint32_t below = shows(x, y);
+            desk->Click(px, py, 1);
+            if (!WaitUntil([&] { return shows(x, y) != below; }))
+                throw std::runtime_error("no menu opened");
+            return below;
+        };
+        const int bar = frame.y + 19, left = frame.x + (menu == 0 ? 6 : 51);
+        const int row = bar + top(kRows[menu], item);
+        const auto grey = open(frame.x + (menu == 0 ? 25 : 89), frame.y + 9, left + 20, bar + 1);
+        if (sub < 0) {
+            desk->Click(left + 40, row + 11, 1);
+        } else {
+            open(left + 40, row + 11, frame.x + kWidth + 5, row + 1);  // on the desktop beside
+            desk->Click(frame.x + 260, row + top(kRows[2 + item], sub) + 11, 1);
+        }
+        WaitUntil([&] { return shows(left + 20, bar + 1) == grey; });
+    }
 
-    Client x{true};
+    Server server;
+    std::unique_ptr<Desktop> desk;
     Process process;
-    Window window = 0;
     Rect frame, client;
-    std::optional<Grab> screen;
+    Picture picture;
 };
+
+// What only X11 can do: hold keys, press Alt+F4.
+inline x11::Client& X11(Blokka& game) { return static_cast<x11::Client&>(*game.desk); }
 
 }  // namespace blokka::e2e

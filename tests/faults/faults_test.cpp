@@ -19,38 +19,44 @@ namespace {
 const char* const kScale = std::getenv("BLOKKA_FAULT_SCALE");
 const bool kLong = kScale != nullptr && std::string_view(kScale) == "long";
 
-TEST(Faults, OfTwoStartsRightAfterAHardKillExactlyOneRunsWithOneWindowEveryTime) {
-    Client x(true);
+using Faults = OnEither;
+
+TEST_P(Faults, OfTwoStartsRightAfterAHardKillExactlyOneRunsWithOneWindowEveryTime) {
+    const auto desk = StartDesktop(GetParam());
     for (int i = 0, maps = 0; i < (kLong ? 200 : 20); ++i, maps = 0) {  // survivors die by SIGKILL
         Process one(CommandUnderTest()), other(CommandUnderTest());
         ASSERT_TRUE(WaitUntil([&] { return !one.Running() || !other.Running(); })) << i;
-        EXPECT_TRUE(WaitUntil([&] { return (maps += int(x.TakeMapped().size())) > 0; })) << i;
-        EXPECT_EQ(maps + x.TakeMapped().size(), 1u) << i;
+        EXPECT_TRUE(WaitUntil([&] { return (maps += desk->TakeShown()) > 0; })) << i;
+        EXPECT_EQ(maps + desk->TakeShown(), 1) << i;
         ASSERT_NE(one.Running(), other.Running()) << i;
         EXPECT_EQ((one.Running() ? other : one).ExitCode(), 0) << i;
     }
 }
 
 // Once the game is paused, whatever state the abuse left it in, every display cell in the client
-// area must show a stock picture as the canvas scales it for cell size `s`, if not at once.
+// area must show a stock picture as the canvas scales it for cell size `s` on the screen's pixels,
+// if not at once: on Wayland, two to a point, an 18-point cell shows the picture pixel for pixel.
 void ExpectAliveAndWhole(Blokka& game, int s) {
     ASSERT_TRUE(game.process.Running());
-    game.x.Keys({"Down", "p"});  // a move key resumes a paused game, and P pauses a running one
+    game.desk->Keys({"Down", "p"});  // a move key resumes a paused game, and P pauses a running one
     std::string torn;
     auto whole = [&] {
-        game.screen->Take();
-        const QImage screen = QImage(reinterpret_cast<const uchar*>(game.screen->begin()), kWidth,
-                                     game.frame.height, QImage::Format_RGB32)
-                                  .copy(0, game.frame.height - kHeight, kWidth, kHeight)
-                                  .convertToFormat(QImage::Format_RGB888);
+        const Picture& picture = game.picture = game.desk->Take(game.frame);
+        const int r = picture.scale, device = s * r;
+        const QImage screen =
+            QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                   picture.height, QImage::Format_RGB32)
+                .copy(0, (game.frame.height - kHeight) * r, kWidth * r, kHeight * r)
+                .convertToFormat(QImage::Format_RGB888);
         torn.clear();
         for (int n = 0; n < 208; ++n) {
-            const QPoint at = n < 200 ? QPoint(5 + s * (n % 10), 5 + s * (n / 10))
-                                      : QPoint(10 + s * (10 + n % 4), 5 + s * (n / 4 - 50));
-            const QRect cell = QRect(at, QSize(s, s)) & screen.rect();
+            const QPoint at = r * (n < 200 ? QPoint(5 + s * (n % 10), 5 + s * (n / 10))
+                                           : QPoint(10 + s * (10 + n % 4), 5 + s * (n / 4 - 50)));
+            const QRect cell = QRect(at, QSize(device, device)) & screen.rect();
             // Scaled as by default: to the size given, by nearest neighbour.
             auto shows = [&](int i) {
-                return stockImage(i).scaled(s, s).copy(cell.translated(-at)) == screen.copy(cell);
+                return stockImage(i).scaled(device, device).copy(cell.translated(-at)) ==
+                       screen.copy(cell);
             };
             if (!cell.isEmpty() && std::ranges::none_of(std::views::iota(1, 11), shows))
                 torn.append(" ").append(std::to_string(n + 1));
@@ -61,51 +67,31 @@ void ExpectAliveAndWhole(Blokka& game, int s) {
     EXPECT_TRUE(game.process.Running());
 }
 
-TEST(Faults, KeysHeldAtTheFastestAutoRepeatLeaveTheGameRunningAndWhole) {
-    Blokka game;
-    game.x.Keys(Strings(13, "Next"));  // a tick a second, eighteen to the floor
-    ASSERT_TRUE(WaitUntil([&] { return game.Cells().find('#') < 20; }));  // a figure came
-    for (const std::string key : {"Down", "Left", "Right", "Up", "space", "F2", "Prior", "Next",
-                                  "minus", "KP_Add", "p", "Escape"}) {
-        // Repeats after 10 ms every 4 ms only while a key is held, or short presses would too.
-        XkbSetAutoRepeatRate(game.x.display, XkbUseCoreKbd, 10, 4);
-        game.x.Key(key, true);
-        std::this_thread::sleep_for(kLong ? 2s : 300ms);
-        game.x.Key(key, false);
-        XkbSetAutoRepeatRate(game.x.display, XkbUseCoreKbd, 660, 40);  // the server's default
-        ASSERT_TRUE(game.process.Running()) << "after holding " << key;
-        // A press is one row: only the repeats bring the figure to the floor this soon.
-        auto floor = [&] { return game.Cells().substr(190, 10) != ".........."; };
-        ASSERT_TRUE(key != "Down" || WaitUntil(floor, 9s)) << "holding Down did not repeat";
-    }
-    ExpectAliveAndWhole(game, 18);
-}
-
 // A random real key, or pointer move (half with a click) anywhere from the board to the desktop,
 // or now and then a menu choice that ends nothing: new game, pause, mouse steering, an item of
 // "Скорость", "Цвет фона", "Цвета", "Появление".
 void RandomInput(Blokka& game, std::mt19937& random) {
     auto pick = [&](int below) { return std::uniform_int_distribution(0, below - 1)(random); };
     if (const int kind = pick(150); kind == 0) {
-        game.Choose(pick(3) == 0   ? MenuKeys(0, pick(2))
-                    : pick(4) == 0 ? MenuKeys(1, 6)
-                                   : MenuKeys(1, 2 + pick(4), pick(21)));
+        const int menu = pick(3) == 0 ? 0 : 1;
+        const int item = menu == 0 ? pick(2) : pick(4) == 0 ? 6 : 2 + pick(4);
+        game.Choose(menu, item, item > 1 && item < 6 ? pick(21) : -1);
     } else if (const auto code = unsigned(8 + pick(248)); kind < 100) {
-        game.x.Key(code, true), game.x.Key(code, false);
+        game.desk->Press(code);
     } else {  // the pointer anywhere from the client area's top left to the desktop beside it
-        game.x.Click(game.client.x + pick(kWidth + 400), game.client.y + pick(600),
-                     unsigned(std::max(0, pick(6) - 2)));
+        game.desk->Click(game.client.x + pick(kWidth + 400), game.client.y + pick(600),
+                         unsigned(std::max(0, pick(6) - 2)));
     }
 }
 
-TEST(Faults, AStormOfRandomRealInputAtEveryCellSizeLeavesTheGameWhole) {
+TEST_P(Faults, AStormOfRandomRealInputAtEveryCellSizeLeavesTheGameWhole) {
     const char* const chosen = std::getenv("BLOKKA_FAULT_SEED");
     const unsigned seed = chosen ? unsigned(std::stoul(chosen)) : std::random_device{}();
     SCOPED_TRACE("BLOKKA_FAULT_SEED=" + std::to_string(seed));
     std::mt19937 random(seed);
-    Blokka game;
+    Blokka game(GetParam());
     for (const int size : {12, 18, 24, 30}) {
-        game.Choose(MenuKeys(1, 0, size / 6 - 2));  // "Размер"
+        game.Choose(1, 0, size / 6 - 2);  // "Размер"
         const auto end = std::chrono::steady_clock::now() + (kLong ? 60s : 3s);
         for (; std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(1ms))
             RandomInput(game, random);  // about as fast as the program takes them
@@ -119,29 +105,32 @@ TEST(Faults, AStormOfRandomRealInputAtEveryCellSizeLeavesTheGameWhole) {
 TEST(Memcheck, ASessionOfPlayPauseInputAndEveryMenuItemEndsWithoutMemoryErrorsOrLeaks) {
     const std::string log = "/tmp/blokka-memcheck-" + std::to_string(getpid()) + ".log";
     Blokka game(
+        Server::X11,
         {"valgrind", "--leak-check=full", "--errors-for-leak-kinds=definite", "--error-exitcode=99",
          "--child-silent-after-fork=yes", "--suppressions=" BLOKKA_VALGRIND_SUPPRESSIONS,
          "--log-file=" + log, CommandUnderTest().back()},
         300s);
     // All in one go: X events queue in order and Qt hands keys to an open menu, so the program,
     // some thirty times slower here, takes each input in turn however late.
-    game.x.Keys({"Left", "Up", "Right", "Down", "space", "p", "p", "Escape", "Escape"});
-    game.Choose(MenuKeys(1, 6));     // "Управлять мышкой"
-    game.Choose(MenuKeys(1, 0, 0));  // "12х12"
+    game.desk->Keys({"Left", "Up", "Right", "Down", "space", "p", "p", "Escape", "Escape"});
+    game.Choose(1, 6);     // "Управлять мышкой"
+    game.Choose(1, 0, 0);  // "12х12"
     std::mt19937 random(1);
     for (int i = 0; i < 300; ++i) RandomInput(game, random);
     // Every item, and last of all "ESC" with "Закрыть игру".
-    for (const int item : {0, 1}) game.Choose(MenuKeys(0, item));
+    for (const int item : {0, 1}) game.Choose(0, item);
     for (const auto& [item, subs] :
          {std::pair{0, 4}, {2, 20}, {3, 3}, {4, 9}, {5, 4}, {6, 0}, {1, 4}})
-        for (int sub = subs > 0 ? 0 : -1; sub < subs; ++sub) game.Choose(MenuKeys(1, item, sub));
-    game.x.Keys({"Escape"});
+        for (int sub = subs > 0 ? 0 : -1; sub < subs; ++sub) game.Choose(1, item, sub);
+    game.desk->Keys({"Escape"});
     ASSERT_TRUE(game.process.WaitExit(600s));
     const std::string report{std::istreambuf_iterator<char>(std::ifstream(log).rdbuf()), {}};
     EXPECT_EQ(game.process.ExitCode(), 0) << report;
     EXPECT_NE(report.find("ERROR SUMMARY: 0 errors"), std::string::npos) << report;
     std::remove(log.c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(On, Faults, kServers, ServerName);
 
 }  // namespace
 }  // namespace blokka::e2e

@@ -2,75 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A small X11 client for the tests and the benchmarks: a private Xvfb, child processes, the
-// top-level windows, screen grabs and real input through the XTEST extension.
+// A small X11 client for the tests and the benchmarks: a private Xvfb, the top-level windows,
+// screen grabs and real input through the XTEST extension.
 
-#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <X11/extensions/XTest.h>
-#include <fcntl.h>
-#include <sys/prctl.h>
 #include <sys/shm.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
-#include <stdexcept>
-#include <string>
-#include <thread>
 #include <utility>
-#include <vector>
+
+#include "client_basics.h"
 
 namespace blokka::x11 {
 
-using namespace std::chrono_literals;
-using Strings = std::vector<std::string>;
-
-// Polls `ready` until it holds or `deadline`, generous for a loaded machine, has passed.
-bool WaitUntil(auto ready, std::chrono::milliseconds deadline = 20s) {
-    const auto end = std::chrono::steady_clock::now() + deadline;
-    for (; !ready(); std::this_thread::sleep_for(5ms))
-        if (std::chrono::steady_clock::now() > end) return false;
-    return true;
-}
-
-// A child process, its output discarded or its standard output into `out`, killed when this
-// object goes or its parent dies, however that ends: a crash, a time-out's kill or Ctrl-C.
-struct Process {
-    explicit Process(const Strings& argv, int out = -1) {
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        const pid_t parent = getpid();
-        if ((pid = fork()) != 0) return;
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent) _exit(1);  // the parent died before it could be told
-        for (const int fd : {0, 1, 2})
-            dup2(fd == 1 && out >= 0 ? out : open("/dev/null", O_RDWR), fd);
-        _exit(execvp(args[0], args.data()));
-    }
-    ~Process() { Kill(); }
-    bool Running() { return !(ended = ended || waitpid(pid, &status, WNOHANG) == pid); }
-    bool WaitExit(std::chrono::seconds d = 20s) {
-        return WaitUntil([&] { return !Running(); }, d);
-    }
-    void Kill() { ended = ended || (kill(pid, SIGKILL), waitpid(pid, &status, 0) == pid); }
-    // The exit code of a process that ended by itself, else -1.
-    int ExitCode() { return !Running() && WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
-
-    pid_t pid;
-    int status = 0;
-    bool ended = false;
-};
-
-struct Rect {
-    int x = 0, y = 0, width = 0, height = 0;
-};
+using namespace support;
 
 // An area of the screen, grabbed again and again into one image: through shared memory, about
 // a millisecond for a whole screen, where the server can attach it, else over the connection.
@@ -107,7 +57,7 @@ struct Grab {
 
 // A connection to the X server of $DISPLAY, or to a private Xvfb started for it and ended with
 // it (DISPLAY names it from then on).
-struct Client {
+struct Client : Desktop {
     explicit Client(bool ownServer = false) {
         if (ownServer) {
             // Xvfb tells its number once it takes connections, through a pipe. Picking its own
@@ -136,32 +86,27 @@ struct Client {
         XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask),
             XSync(display, 0);
     }
-    ~Client() { XCloseDisplay(display); }
+    ~Client() { grab.reset(), XCloseDisplay(display); }
 
-    // The top-level windows mapped since the last call; a window's place and title.
-    std::vector<Window> TakeMapped() {
-        std::vector<Window> mapped;
+    // The top-level windows mapped since the last call, of which the last is given the keyboard
+    // as a window manager would, and can be asked to close.
+    int TakeShown() override {
+        int mapped = 0;
         for (XEvent e; XSync(display, False) && XPending(display) > 0;)
             if (XNextEvent(display, &e) == 0 && e.type == MapNotify && !e.xmap.override_redirect)
-                mapped.push_back(e.xmap.window);
+                shown = e.xmap.window, ++mapped;
+        XWindowAttributes a{};
+        XTextProperty name{};
+        if (shown == 0 || XGetWindowAttributes(display, shown, &a) == 0) return mapped;
+        XGetTextProperty(display, shown, &name, Atom("_NET_WM_NAME"));
+        place = {a.x, a.y, a.width, a.height}, title = name.value ? (char*)name.value : "";
+        XFree(name.value), XSetInputFocus(display, shown, RevertToParent, CurrentTime);
         return mapped;
     }
-    Rect Place(Window window) {
-        XWindowAttributes a{};
-        return XGetWindowAttributes(display, window, &a), Rect{a.x, a.y, a.width, a.height};
-    }
-    std::string Title(Window window) {
-        XTextProperty name{};
-        XGetTextProperty(display, window, &name, Atom("_NET_WM_NAME"));
-        const std::string title = name.value ? reinterpret_cast<char*>(name.value) : "";
-        return XFree(name.value), title;
-    }
-    // Gives a window the keyboard, or asks it to close, as a window manager would.
-    void Focus(Window window) { XSetInputFocus(display, window, RevertToParent, CurrentTime); }
-    void Close(Window window) {
-        XEvent e{.xclient = {ClientMessage, 0, 0, display, window, Atom("WM_PROTOCOLS"), 32, {}}};
+    void Close() override {
+        XEvent e{.xclient = {ClientMessage, 0, 0, display, shown, Atom("WM_PROTOCOLS"), 32, {}}};
         e.xclient.data.l[0] = long(Atom("WM_DELETE_WINDOW"));
-        XSendEvent(display, window, False, NoEventMask, &e), XFlush(display);
+        XSendEvent(display, shown, False, NoEventMask, &e), XFlush(display);
     }
     ::Atom Atom(const char* name) { return XInternAtom(display, name, False); }
 
@@ -172,18 +117,26 @@ struct Client {
     void Key(const std::string& name, bool down) {
         Key(XKeysymToKeycode(display, XStringToKeysym(name.c_str())), down);
     }
-    void Keys(const Strings& names) {
+    void Keys(const Strings& names) override {
         for (const auto& name : names) Key(name, true), Key(name, false);
     }
-    void Click(int x, int y, unsigned button = 0) {
+    void Press(unsigned code) override { Key(code, true), Key(code, false); }
+    void Click(int x, int y, unsigned button = 0) override {
         XTestFakeMotionEvent(display, 0, x, y, 0);
         for (const bool down : {true, false})
             if (button != 0) XTestFakeButtonEvent(display, button, down, 0);
         XFlush(display);
     }
 
+    Picture Take(Rect area) override {
+        if (!grab || grab->area != area) grab.emplace(display, area);
+        return grab->Take(), Picture{area.width, area.height, 1, {grab->begin(), grab->end()}};
+    }
+
     std::optional<Process> server;  // ended after the connection has closed
     Display* display;
+    Window shown = 0;
+    std::optional<Grab> grab;
 };
 
 }  // namespace blokka::x11

@@ -43,12 +43,16 @@ const QStringList kMenus = {
     "Появление: Случайные [x] | - | По 2 одинаковых [ ] | По 3 одинаковых [ ] | - | По очереди [ ]",
 };
 
-// Rows of keys from the left as Qt reports them, with `modifiers`: on the US layout, shifted
-// there and on the Russian layout; and the code of each place (key_places.h).
+// Rows of keys from the left as Qt reports them, with `modifiers`, from X11 key code `place` on:
+// in the US layout, shifted, and in the Russian, Ukrainian, Belarusian, Kazakh, Greek and French
+// layouts (a space for a key whose symbol is the US layout's, which gives its own code); and the
+// code each key gives. Letters of other alphabets give the code of their place, Latin ones their
+// own wherever they are.
 struct KeyRow {
     const char* name;
     Qt::KeyboardModifiers modifiers;
-    std::u32string layers[3];
+    std::uint32_t place;
+    std::u32string layers[8];
     std::vector<int> codes;
 };
 const std::u32string kNamedKeys = {
@@ -62,15 +66,23 @@ const std::u32string kNamedKeys = {
 // clang-format off
 using namespace blokka::testing;
 const KeyRow kKeyRows[] = {
-    {"digits", {}, {U"`1234567890-=", U"~!@#$%^&*()_+", U"Ё1234567890-="}, kDigitRow.codes},
-    {"top row", {}, {U"QWERTYUIOP[]\\", U"QWERTYUIOP{}|", U"ЙЦУКЕНГШЩЗХЪ\\"}, kTopRow.codes},
-    {"home row", {}, {U"ASDFGHJKL;'", U"ASDFGHJKL:\"", U"ФЫВАПРОЛДЖЭ"}, kHomeRow.codes},
-    {"bottom row", {}, {U"ZXCVBNM,./", U"ZXCVBNM<>?", U"ЯЧСМИТЬБЮ"}, kBottomRow.codes},
-    {"keypad", Qt::KeypadModifier, {U"0123456789*+-.,/"}, kKeypad.codes},
-    {"the main keyboard's symbols, from the keypad: none", Qt::KeypadModifier,
+    {"digits", {}, 10, {U"1234567890-=", U"!@#$%^&*()_+", U"  №", {}, {}, U" ӘІҢҒ  ҮҰҚӨҺ", {},
+     U" É    È ÇÀ"}, {'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', 189, 187}},
+    {"top row", {}, 24, {U"QWERTYUIOP[]", U"QWERTYUIOP{}", U"ЙЦУКЕНГШЩЗХЪ", U"ЙЦУКЕНГШЩЗХЇ",
+     U"ЙЦУКЕНГШЎЗХ", {}, U" ΣΕΡΤΥΘΙΟΠ[]"}, {'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', 219, 221}},
+    {"home row", {}, 38, {U"ASDFGHJKL;'`", U"ASDFGHJKL:\"~", U"ФЫВАПРОЛДЖЭЁ", U"ФІВАПРОЛДЖЄ", {},
+     U"ФЫВАПРОЛДЖЭ", U"ΑΣΔΦΓΗΞΚΛ '`"}, {'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K', 'L', 186, 222, 192}},
+    {"bottom row", {}, 51, {U"\\ZXCVBNM,./", U"|ZXCVBNM<>?", U"\\ЯЧСМИТЬБЮ", U"ҐЯЧСМИТЬБЮ",
+     U"\\ЯЧСМІТЬБЮ", U"\\ЯЧСМИТЬБЮ№", U"\\ΖΧΨΩΒΝΜ,./"},
+     {220, 'Z', 'X', 'C', 'V', 'B', 'N', 'M', 188, 190, 191}},
+    {"the French top and home rows", {}, 24, {{}, {}, {}, {}, {}, {}, {}, U"AZERTYUIOP    QSDFGHJKLM"},
+     {'A', 'Z', 'E', 'R', 'T', 'Y', 'U', 'I', 'O', 'P', 0, 0, 0, 0, 'Q', 'S', 'D', 'F', 'G', 'H', 'J',
+      'K', 'L', 'M'}},
+    {"keypad", Qt::KeypadModifier, 0, {U"0123456789*+-.,/"}, kKeypad.codes},
+    {"the main keyboard's symbols, from the keypad: none", Qt::KeypadModifier, 0,
      {U"=;:<_>?`~[{\\|]}'\"!@#$%^&()"}, std::vector<int>(26, 0)},
-    {"named keys", {}, {kNamedKeys, kNamedKeys}, kNamedPlaces.codes},
-    {"named keys on the keypad", Qt::KeypadModifier, {kNamedKeys, kNamedKeys}, kNamedPlaces.codes},
+    {"named keys", {}, 0, {kNamedKeys, kNamedKeys}, kNamedPlaces.codes},
+    {"named keys on the keypad", Qt::KeypadModifier, 0, {kNamedKeys, kNamedKeys}, kNamedPlaces.codes},
 };
 // clang-format on
 
@@ -171,13 +183,14 @@ private slots:
     void eachKeyGivesTheCodeOfItsPlaceOnTheKeyboard() {
         QFETCH(int, row);
         const KeyRow& r = kKeyRows[row];
-        const Qt::KeyboardModifiers modifiers[] = {r.modifiers, r.modifiers | Qt::ShiftModifier,
-                                                   r.modifiers};
-        for (int layer = 0; layer < 3; ++layer)
-            for (std::size_t i = 0; i < r.layers[layer].size(); ++i)
-                QVERIFY2(
-                    blokka::virtualKeyCode(int(r.layers[layer][i]), modifiers[layer]) == r.codes[i],
-                    qPrintable(QString("layer %1, key %2").arg(layer).arg(i + 1)));
+        for (int layer = 0; layer < 8; ++layer) {
+            const auto modifiers = r.modifiers | (layer == 1 ? Qt::ShiftModifier : Qt::NoModifier);
+            for (std::uint32_t i = 0; i < r.layers[layer].size(); ++i)
+                QVERIFY2(r.layers[layer][i] == U' ' ||
+                             blokka::virtualKeyCode(int(r.layers[layer][i]), modifiers,
+                                                    r.place == 0 ? 0 : r.place + i) == r.codes[i],
+                         qPrintable(QString("layer %1, key %2").arg(layer).arg(i + 1)));
+        }
     }
 
     void closingEndsTheEventLoopAndTheTimerForGood() {

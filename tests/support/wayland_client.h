@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// A small Wayland client for the tests: a private headless sway, its windows from its tree,
+// pictures through grim, keys through wtype and a virtual pointer of its own.
+
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <QImage>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+
+#include "client_basics.h"
+
+namespace blokka::wayland {
+
+using namespace support;
+
+// The requests of wlroots' virtual pointer protocol, which sway offers and Debian has no
+// description of, up to the last one sent here.
+inline const wl_message kPointerRequests[] = {{"motion", "uff", nullptr},
+                                              {"motion_absolute", "uuuuu", nullptr},
+                                              {"button", "uuu", nullptr},
+                                              {"axis", "uuf", nullptr},
+                                              {"frame", "", nullptr}};
+inline const wl_interface kPointer = {"zwlr_virtual_pointer_v1", 1, 5, kPointerRequests, 0, {}};
+inline const wl_interface* kNewPointer[] = {nullptr, &kPointer};  // on any seat, a pointer
+inline const wl_message kManagerRequests[] = {{"create_virtual_pointer", "?on", kNewPointer}};
+inline const wl_interface kPointerManager = {
+    "zwlr_virtual_pointer_manager_v1", 1, 1, kManagerRequests, 0, {}};
+
+// wlroots will not run as root but as a user of a user namespace, which the system may forbid.
+inline bool Possible() {
+    Process probe({"unshare", "-U", "--map-user=1000", "--map-group=1000", "true"});
+    return probe.WaitExit() && probe.ExitCode() == 0;
+}
+
+struct View {  // a top-level window
+    int id;
+    std::string title, app;
+    Rect place;
+};
+
+// A private headless sway of 1000 by 1000 points, `scale` pixels to a point, with a runtime
+// folder of its own, ended with this object; WAYLAND_DISPLAY names it from then on. Its seat has
+// a keyboard and a pointer only while a client keeps one: a wtype that waits, and this client.
+struct Client : Desktop {
+    explicit Client(int scale) : scale(scale) {
+        char folder[] = "/tmp/blokka-wayland-XXXXXX";
+        if (mkdtemp(folder) == nullptr) throw std::runtime_error("no runtime folder");
+        const std::filesystem::path config = runtime.path = folder;
+        std::ofstream(config / "config")
+            << "xwayland disable\noutput * resolution " << 1000 * scale << 'x' << 1000 * scale
+            << " scale " << scale << "\ndefault_border none\ndefault_floating_border none\n"
+            << "for_window [app_id=.*] floating enable\n";
+        sway.emplace(Strings{"env", "-u", "WAYLAND_DISPLAY", "-u", "DISPLAY", "-u", "SWAYSOCK",
+                             "XDG_RUNTIME_DIR=" + runtime.path.string(), "WLR_BACKENDS=headless",
+                             "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman", "unshare", "-U",
+                             "--map-user=1000", "--map-group=1000", "sway", "-c",
+                             config / "config"});
+        const auto ipc = config / ("sway-ipc.1000." + std::to_string(sway->pid) + ".sock");
+        if (!WaitUntil([&] { return exists(ipc) && exists(config / "wayland-1"); }))
+            throw std::runtime_error("no sway");
+        setenv("XDG_RUNTIME_DIR", folder, 1), setenv("WAYLAND_DISPLAY", "wayland-1", 1);
+        setenv("SWAYSOCK", ipc.c_str(), 1), setenv("QT_QPA_PLATFORM", "wayland", 1);
+        unsetenv("DISPLAY"), setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);  // as on X11
+        keyboard.emplace(Strings{"wtype", "-s", "86400000"});  // for the programs to come, too
+        auto typing = [] {
+            return Output({"swaymsg", "-t", "get_seats"}).find("\"keyboard\"") != std::string::npos;
+        };
+        if (!WaitUntil(typing)) throw std::runtime_error("no keyboard");
+        if ((display = wl_display_connect(nullptr)) == nullptr) throw std::runtime_error("no sway");
+        static constexpr wl_registry_listener kListener = {
+            [](void* self, wl_registry* registry, std::uint32_t name, const char* interface,
+               std::uint32_t) {
+                if (std::string_view(interface) == kPointerManager.name)
+                    static_cast<Client*>(self)->manager = static_cast<wl_proxy*>(
+                        wl_registry_bind(registry, name, &kPointerManager, 1));
+            },
+            [](void*, wl_registry*, std::uint32_t) {}};
+        wl_registry_add_listener(wl_display_get_registry(display), &kListener, this);
+        if (wl_display_roundtrip(display) < 0 || manager == nullptr)
+            throw std::runtime_error("no virtual pointer");
+        pointer = wl_proxy_marshal_flags(manager, 0, &kPointer, 1, 0, nullptr, nullptr);
+        Move(0, 0);  // the seat has a pointer once it first moves, for the programs to come
+    }
+    ~Client() {
+        if (display != nullptr) wl_display_disconnect(display);
+    }
+
+    // The windows in sway's tree, where a window's id comes first, then its place, its title
+    // and its application id.
+    std::vector<View> Views() {
+        std::vector<View> views;
+        std::istringstream tree(Output({"swaymsg", "-t", "get_tree"}));
+        int id = 0, place[4] = {}, numbers = 4;
+        std::string title;
+        for (std::string key, value; tree >> key && std::getline(tree, value);) {
+            const auto quote = value.find('"'), end = value.rfind('"');
+            const std::string text = quote < end ? value.substr(quote + 1, end - quote - 1) : "";
+            if (numbers < 4) place[numbers++] = std::atoi(value.c_str());
+            if (key == "\"id\":") id = std::atoi(value.c_str());
+            if (key == "\"rect\":") numbers = 0;
+            if (key == "\"name\":") title = text;
+            if (key == "\"app_id\":" && !text.empty())
+                views.push_back({id, title, text, {place[0], place[1], place[2], place[3]}});
+        }
+        return views;
+    }
+    int TakeShown() override {
+        int shown = 0;
+        for (const View& v : Views())
+            title = v.title, place = v.place, last = v.id, shown += seen.insert(v.id).second;
+        return shown;
+    }
+    void Close() override { Output({"swaymsg", "[con_id=" + std::to_string(last) + "] kill"}); }
+
+    Picture Take(Rect area) override {
+        const std::string region = std::to_string(area.x) + ',' + std::to_string(area.y) + ' ' +
+                                   std::to_string(area.width) + 'x' + std::to_string(area.height);
+        const QImage image = QImage::fromData(QByteArray::fromStdString(
+                                                  Output({"grim", "-g", region, "-t", "ppm", "-"})))
+                                 .convertToFormat(QImage::Format_RGB32);
+        if (image.isNull()) throw std::runtime_error("no picture of the screen");
+        const auto* rgb = reinterpret_cast<const std::uint32_t*>(image.constBits());
+        return {image.width(), image.height(), scale, {rgb, rgb + image.width() * image.height()}};
+    }
+
+    // Each key by a wtype of its own, a key code by its symbol on a US keyboard.
+    void Keys(const Strings& names) override {
+        for (const auto& name : names)
+            if (Process wtype({"wtype", "-k", name}); !wtype.WaitExit() || wtype.ExitCode() != 0)
+                throw std::runtime_error("wtype could not press " + name);
+    }
+    void Press(unsigned code) override {
+        const xkb_keysym_t* symbols = nullptr;
+        char name[64];
+        if (xkb_keymap_key_get_syms_by_level(us.get(), code, 0, 0, &symbols) > 0 &&
+            xkb_keysym_get_name(symbols[0], name, sizeof name) > 0)
+            Keys({name});
+    }
+    // Twice onto the target, as the first move only enters a window; back to the corner after,
+    // off the window, as the pictures show the pointer. BTN_LEFT, BTN_RIGHT and BTN_MIDDLE are
+    // 0x110 to 0x112.
+    void Click(int x, int y, unsigned button = 0) override {
+        Move(x - 1, y), Move(x, y);
+        for (const bool down : {true, false})
+            if (button != 0) Send(2, 0x110 + (4 - button) % 3, down);
+        Move(0, 0);
+    }
+    void Move(int x, int y) { Send(1, x, y, 1000, 1000); }
+    // A request of the virtual pointer with the time, and the frame that ends the event, taken
+    // by sway before this returns.
+    void Send(std::uint32_t request, auto... arguments) {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch() / 1ms;
+        wl_proxy_marshal_flags(pointer, request, nullptr, 1, 0, std::uint32_t(now),
+                               std::uint32_t(arguments)...);
+        wl_proxy_marshal_flags(pointer, 4, nullptr, 1, 0);
+        wl_display_roundtrip(display);
+    }
+
+    struct Folder {
+        std::filesystem::path path;
+        ~Folder() { std::filesystem::remove_all(path, std::error_code() = {}); }
+    } runtime;  // the last to go
+    int scale;
+    std::optional<Process> sway, keyboard;
+    wl_display* display = nullptr;
+    wl_proxy *manager = nullptr, *pointer = nullptr;
+    std::set<int> seen;  // the windows shown so far, by id
+    int last = 0;
+    std::unique_ptr<xkb_context, void (*)(xkb_context*)> xkb{xkb_context_new({}),
+                                                             xkb_context_unref};
+    std::unique_ptr<xkb_keymap, void (*)(xkb_keymap*)> us{
+        xkb_keymap_new_from_names(xkb.get(), nullptr, {}), xkb_keymap_unref};
+};
+
+}  // namespace blokka::wayland
