@@ -58,24 +58,25 @@ return crypto.subtle.digest('SHA-256', data).then((sha) => ({
   label: [label.textContent, r << 16 | g << 8 | b, label.offsetLeft, label.offsetTop],
   timer: testClock.tick ? [true, testClock.ms] : [false]}));
 """
-# A key as both see it: Qt's key and modifiers, and the browser's key, code and keyCode.
+# A key as both see it: Qt's key, modifiers and the X11 code of the key's place where the symbol
+# alone does not name the key, and the browser's key, code and keyCode.
 KEYS = {
-    "Left": (0x01000012, 0, "ArrowLeft", "ArrowLeft", 37),
-    "Up": (0x01000013, 0, "ArrowUp", "ArrowUp", 38),
-    "Right": (0x01000014, 0, "ArrowRight", "ArrowRight", 39),
-    "Down": (0x01000015, 0, "ArrowDown", "ArrowDown", 40),
-    "Space": (0x20, 0, " ", "Space", 32),
-    "P": (0x50, 0, "p", "KeyP", 80),
-    "Pause": (0x01000008, 0, "Pause", "Pause", 19),
-    "PageUp": (0x01000016, 0, "PageUp", "PageUp", 33),
-    "PageDown": (0x01000017, 0, "PageDown", "PageDown", 34),
-    "Escape": (0x01000000, 0, "Escape", "Escape", 27),
-    "Return": (0x01000004, 0, "Enter", "Enter", 13),
-    "F2": (0x01000031, 0, "F2", "F2", 113),
-    "keypad+": (0x2B, 0x20000000, "+", "NumpadAdd", 107),
-    "minus,as-Firefox-numbers-it": (0x2D, 0, "-", "Minus", 173),
-    "S,in-the-Russian-layout": (0x042B, 0, "ы", "KeyS", 83),
-    "D,in-the-Russian-layout,with-no-keyCode": (0x0412, 0, "в", "KeyD", 0),
+    "Left": (0x01000012, 0, 0, "ArrowLeft", "ArrowLeft", 37),
+    "Up": (0x01000013, 0, 0, "ArrowUp", "ArrowUp", 38),
+    "Right": (0x01000014, 0, 0, "ArrowRight", "ArrowRight", 39),
+    "Down": (0x01000015, 0, 0, "ArrowDown", "ArrowDown", 40),
+    "Space": (0x20, 0, 0, " ", "Space", 32),
+    "P": (0x50, 0, 0, "p", "KeyP", 80),
+    "Pause": (0x01000008, 0, 0, "Pause", "Pause", 19),
+    "PageUp": (0x01000016, 0, 0, "PageUp", "PageUp", 33),
+    "PageDown": (0x01000017, 0, 0, "PageDown", "PageDown", 34),
+    "Escape": (0x01000000, 0, 0, "Escape", "Escape", 27),
+    "Return": (0x01000004, 0, 0, "Enter", "Enter", 13),
+    "F2": (0x01000031, 0, 0, "F2", "F2", 113),
+    "keypad+": (0x2B, 0x20000000, 0, "+", "NumpadAdd", 107),
+    "minus,as-Firefox-numbers-it": (0x2D, 0, 0, "-", "Minus", 173),
+    "S,in-the-Russian-layout": (0x042B, 0, 39, "ы", "KeyS", 83),
+    "D,in-the-Russian-layout,with-no-keyCode": (0x0412, 0, 40, "в", "KeyD", 0),
 }
 # The player's steps, each played on both; "page steps = desktop step" where they differ. A menu
 # opened by the mouse takes the keys that follow, as on the desktop.
@@ -112,7 +113,8 @@ class Desktop:
 
     def step(self, step):
         what, *rest = step.split()
-        self.process.stdin.write(("key %d %d" % KEYS[rest[0]][:2] if what == "key" else step) + "\n")
+        line = "key %d %d %d" % KEYS[rest[0]][:3] if what == "key" else step
+        self.process.stdin.write(line + "\n")
         self.process.stdin.flush()
         self.state = json.loads(self.process.stdout.readline())
         return self.state
@@ -165,7 +167,7 @@ class Page(unittest.TestCase):
             if what == "tick":
                 self.browser.run("testClock.tick && testClock.tick()")
             elif what == "key":
-                self.browser.key(*KEYS[rest[0]][2:])
+                self.browser.key(*KEYS[rest[0]][3:])
             elif what == "item":
                 self.choose(rest[0])
             elif what == "open":
@@ -244,7 +246,7 @@ class PageTest(Page):
         self.browser.run("testClock.tick()")
         self.assertNotEqual(self.browser.run(STATE)["sha"], before, "the first plays on")
         self.choose("mnuESC3")
-        self.browser.key(*KEYS["Escape"][2:])
+        self.browser.key(*KEYS["Escape"][3:])
         self.assertTrue(self.browser.run(STATE)["ended"], "closed by Escape")
         self.assertFalse(self.tab(), "a copy after the first closed")
         for way in ("the tab closed", "the tab crashed"):
@@ -293,7 +295,7 @@ class PageTest(Page):
         self.browser.run("window.kept = []; for (const type of ['keydown', 'contextmenu'])"
                          "  addEventListener(type, (e) => kept.push(e.defaultPrevented));")
         for key in KEYS.values():
-            self.browser.key(*key[2:])
+            self.browser.key(*key[3:])
         self.browser.key("ArrowLeft", "ArrowLeft", 37, modifiers=2)  # control
         self.browser.click(*self.centre("#canvas"), button="right")
         self.browser.click(5, 5, button="right")

@@ -4,13 +4,14 @@
 // The desktop's answers for the web page's tests: the Qt window offscreen at the ratio
 // QT_SCALE_FACTOR gives, seeded as the page is at the time of day given (in milliseconds). It
 // prints its icons, then after start-up and each step read (tick | item <name> | key <Qt key>
-// <modifiers> | move <cell> | press <cell> <button> | resize <width> <height> | pixels) what it
-// shows, as JSON.
+// <modifiers> <X11 code of its place, or 0> | move <cell> | press <cell> <button> | resize
+// <width> <height> | pixels) what it shows, as JSON.
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QTest>
 #include <QUuid>
 #include <iostream>
@@ -91,9 +92,17 @@ int main(int argc, char* argv[]) {
         if (what == "item") window.findChild<QAction*>(step[1])->trigger();
         if (what == "key") {
             const auto key = Qt::Key(step[1].toInt());
+            const auto modifiers = Qt::KeyboardModifiers(step[2].toInt());
             const QString text = key < Qt::Key_Escape ? QString(QChar(key)).toLower() : QString();
-            QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, text,
-                                Qt::KeyboardModifiers(step[2].toInt()));
+            // A key known by its place comes as the system reports it, with the place's code.
+            if (const quint32 place = step[3].toUInt(); place != 0) {
+                for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                    QKeyEvent event(type, key, modifiers, place, 0, 0, text);
+                    QApplication::sendEvent(&canvas, &event);
+                }
+            } else {
+                QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, text, modifiers);
+            }
         }
         if (what == "move") QTest::mouseMove(&canvas, centre(step[1]));
         if (what == "resize") {
