@@ -6,7 +6,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // A figure of type 6 in colour 3 has just come in: anchor 15, cells 5, 14, 15, 16.
 class KeyboardTest : public GameTest {
@@ -103,5 +102,4 @@ INSTANTIATE_TEST_SUITE_P(ActionsAndStates, EscapeTest, ::testing::Range(0, 12), 
     return std::string(kActions[i.param / 3]) + "_while_" + kStateNames[i.param % 3];
 });
 
-}  // namespace
 }  // namespace blokka::testing

@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // A figure of type 6 in colour 3 has just come in: anchor 15, cells 5, 14, 15, 16.
 class MouseTest : public GameTest {
@@ -63,5 +62,4 @@ TEST_F(MouseTest, WithSteeringOffOnlyThePointersCellIsRecordedAndPausedOrOverNot
     }
 }
 
-}  // namespace
 }  // namespace blokka::testing

@@ -6,7 +6,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // Rows down to the floor, each the board before the key and after it, and whether the key
 // starts the interval to the next tick anew.
@@ -135,5 +134,4 @@ INSTANTIATE_TEST_SUITE_P(
         {7, 0, 15, 15}, {7, 0, 189, 189}, {7, 1, 30, 29},   {7, 1, 29, 29}}),
     kByWhat);
 
-}  // namespace
 }  // namespace blokka::testing

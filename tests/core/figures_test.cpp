@@ -6,7 +6,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // (rows down, columns right) of each cell of an orientation, from the anchor.
 std::set<std::pair<int, int>> Shape(int type, int rotation) {
@@ -37,5 +36,4 @@ TEST(Figures, AreFourCellsAboutTheAnchorAndTurnAQuarterClockwise) {
     }
 }
 
-}  // namespace
 }  // namespace blokka::testing

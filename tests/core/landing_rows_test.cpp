@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // The rows from `first` down, each before a tick and after it, and the score from `from`; their
 // 'o's are an upright bar (type 1) that lands. A square waits to come in once full rows are gone.
@@ -47,5 +46,4 @@ INSTANTIATE_TEST_SUITE_P(Boards, RowsTest, ::testing::Values(
                   "########## .........."}, 32000, 31999}), kByWhat);
 // clang-format on
 
-}  // namespace
 }  // namespace blokka::testing

@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // A figure of `type` waiting, and rows 1 and 2 side by side with its cells as it will come in.
 struct SpawnCase {
@@ -45,5 +44,4 @@ INSTANTIATE_TEST_SUITE_P(
                       SpawnCase{7, "...oo..... ....oo...."}),
     kByWhat);
 
-}  // namespace
 }  // namespace blokka::testing

@@ -7,7 +7,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 using StartupTest = GameTest;
 
@@ -41,5 +40,4 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     EXPECT_TRUE(Holds());
 }
 
-}  // namespace
 }  // namespace blokka::testing

@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 // Type 4 falls, 6 waits; rows: the clicks, random choices (of seven) for types and colours, and
 // the types and colours that come in.
@@ -48,5 +47,4 @@ INSTANTIATE_TEST_SUITE_P(
         Appearance{"threes in turn", {kThrees, kInTurn}, {}, {6, 6, 7, 7, 7, 1}}),
     kByWhat);
 
-}  // namespace
 }  // namespace blokka::testing

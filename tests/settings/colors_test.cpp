@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 using ColorsTest = GameTest;
 
@@ -37,5 +36,4 @@ TEST_F(ColorsTest, SwitchesTurnColoursOffAndOnButTheLastOneOffComesBackAsOneAtRa
     }
 }
 
-}  // namespace
 }  // namespace blokka::testing

@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 using SpeedTest = GameTest;
 
@@ -43,5 +42,4 @@ TEST_F(SpeedTest, KeysStepBy50AndStopAtTheBoundWithTheMarkOnItsLevel) {
     }
 }
 
-}  // namespace
 }  // namespace blokka::testing

@@ -16,7 +16,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 struct Event {
     char kind;          // 't' tick, 'k' key, 'm' pointer move, 'p' button press, 'c' menu click
@@ -97,5 +96,4 @@ TEST(Storm, NoSequenceOfEventsInAnyStateBreaksTheRecordTheMarksOrTheScreen) {
     for (long n : moods) EXPECT_GT(n, 0) << "a state the storm never reached";
 }
 
-}  // namespace
 }  // namespace blokka::testing

@@ -7,7 +7,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 class LayoutTest : public GameTest, public ::testing::WithParamInterface<int> {};
 
@@ -35,5 +34,4 @@ TEST_P(LayoutTest, EachSizeMovesTheCellsAndTheLabelAndChangesNothingElse) {
 INSTANTIATE_TEST_SUITE_P(RunningPausedOver, LayoutTest, ::testing::Range(0, 3),
                          [](const auto& i) { return std::string(kStateNames[i.param]); });
 
-}  // namespace
 }  // namespace blokka::testing

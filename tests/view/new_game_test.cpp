@@ -4,7 +4,6 @@
 #include "game_fixture.h"
 
 namespace blokka::testing {
-namespace {
 
 using NewGameTest = GameTest;
 
@@ -44,5 +43,4 @@ TEST_F(NewGameTest,
     EXPECT_EQ(game.CurColor, expected.NextColor);
 }
 
-}  // namespace
 }  // namespace blokka::testing
