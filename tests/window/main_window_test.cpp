@@ -18,15 +18,6 @@
 
 namespace {
 
-// A window of its own for each test (init() starts it). Its guard is its own too, so that tests
-// never meet a running game or each other.
-struct Playing {
-    blokka::frmMain window{"blokka-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces)};
-    blokka::Game& game() { return window.game(); }
-    blokka::QtWindowLayer& layer() { return window.layer(); }
-    QAction* item(const char* name) { return window.findChild<QAction*>(name); }
-};
-
 // Each menu after start-up (menu_description.h). Two size captions have a Cyrillic х, "Тёмный"
 // an ё.
 const QStringList kMenus = {
@@ -91,16 +82,19 @@ const KeyRow kKeyRows[] = {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::optional<Playing> w;
+    // A window of its own for each test (init() starts it). Its guard is its own too, so that
+    // tests never meet a running game or each other.
+    std::optional<blokka::frmMain> w;
+    QAction* item(const char* name) { return w->findChild<QAction*>(name); }
 
 private slots:
     // Each test starts with a started window, shown and active, the first figure on the board.
     void init() {
-        w.emplace();
-        QVERIFY(w->window.load());
-        w->window.show();
-        QApplication::setActiveWindow(&w->window);
-        QVERIFY(QTest::qWaitForWindowActive(&w->window));
+        w.emplace("blokka-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+        QVERIFY(w->load());
+        w->show();
+        QApplication::setActiveWindow(&*w);
+        QVERIFY(QTest::qWaitForWindowActive(&*w));
         w->game().tmrMain_Timer();
     }
     void cleanup() { w.reset(); }
@@ -112,17 +106,17 @@ private slots:
     }
 
     void theWindowShowsTheMenusWhoseMarksOnlyTheGameSets() {
-        QCOMPARE(Describe(w->window.menuBar()), kMenus);
-        w->item("mnuMouse")->trigger();
-        QVERIFY(w->item("mnuMouse")->isChecked());
+        QCOMPARE(Describe(w->menuBar()), kMenus);
+        item("mnuMouse")->trigger();
+        QVERIFY(item("mnuMouse")->isChecked());
         QCOMPARE(w->game().MouseMode, 1);
         w->game().GameOver = 1;  // the pause item then does nothing, nor may its mark
-        w->item("mnuPause")->trigger();
-        QVERIFY(!w->item("mnuPause")->isChecked());
+        item("mnuPause")->trigger();
+        QVERIFY(!item("mnuPause")->isChecked());
     }
 
     void aSizeLaysOutTheCellsAndTheLabelWhichFitsTheLongestScoreInItsFont() {
-        w->item("mnuSize30")->trigger();
+        item("mnuSize30")->trigger();
         QCOMPARE(w->layer().canvas().cellBounds(208), QRect(400, 35, 30, 30));
         QLabel& lblTotal = w->layer().lblTotal();
         QCOMPARE(lblTotal.pos(), QPoint(310, 592));
@@ -140,7 +134,7 @@ private slots:
     }
 
     void theIconIsARedZOnTheDarkGridAtEverySize() {
-        const QIcon icon = w->window.windowIcon();
+        const QIcon icon = w->windowIcon();
         for (int size : blokka::kThemeIconSizes) {
             const QImage image = icon.pixmap(size).toImage();
             QCOMPARE(image.size(), QSize(size, size));
@@ -160,17 +154,17 @@ private slots:
     void eachKeyReachesTheGameOnceHeldOrAfterAMenuClosedButAltOpensNoMenuAndF2StartsANewGame() {
         const blokka::Integer start = w->game().Pivot;  // a held key repeats
         for (bool repeat : {false, true, true})
-            QTest::simulateEvent(w->window.windowHandle(), true, Qt::Key_Right, {}, {}, repeat);
-        QTest::keyClick(w->window.windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+            QTest::simulateEvent(w->windowHandle(), true, Qt::Key_Right, {}, {}, repeat);
+        QTest::keyClick(w->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
         QTest::keyClicks(&w->layer().canvas(), "aa");  // the A key: left, once a press
         QCOMPARE(w->game().Pivot, start + 1);
-        QCOMPARE(w->window.menuBar()->activeAction(), nullptr);
-        w->window.menuBar()->setFocus();
-        QTest::keyClick(w->window.windowHandle(), Qt::Key_F2);
+        QCOMPARE(w->menuBar()->activeAction(), nullptr);
+        w->menuBar()->setFocus();
+        QTest::keyClick(w->windowHandle(), Qt::Key_F2);
         QCOMPARE(w->game().CurType, 0);
         // Addressed to a menu that has just closed, as a key pressed right after a choice
         // can be, Escape still pauses.
-        QMenu* menu = w->window.findChild<QMenu*>("mnuMenu");
+        QMenu* menu = w->findChild<QMenu*>("mnuMenu");
         menu->popup({}), menu->hide();
         QTest::sendKeyEvent(QTest::Click, menu->windowHandle(), Qt::Key_Escape, "", {});
         QVERIFY(!w->layer().TimerEnabled());
@@ -196,7 +190,7 @@ private slots:
     void closingEndsTheEventLoopAndTheTimerForGood() {
         QGuiApplication::setQuitOnLastWindowClosed(false);  // only the window may end the loop
         QEventLoop loop;
-        QTimer::singleShot(0, &w->window, [&] { w->window.close(); });
+        QTimer::singleShot(0, &*w, [&] { w->close(); });
         QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
         QCOMPARE(loop.exec(), 0);
         w->layer().SetTimerEnabled(true);
