@@ -82,10 +82,8 @@ class Browser:
     def fetched(self):
         """What the browser fetched since last asked, but for data: addresses and its own pages'
         chrome: ones (a new profile's first tab may still be loading)."""
-        events = [json.loads(entry["message"])["message"]
-                  for entry in self.driver.get_log("performance")]
-        urls = [e["params"]["request"]["url"] for e in events
-                if e["method"] == "Network.requestWillBeSent"]
+        events = (json.loads(e["message"])["message"] for e in self.driver.get_log("performance"))
+        urls = (e["params"]["request"]["url"] for e in events if e["method"].endswith("WillBeSent"))
         return [url for url in urls if not url.startswith(("data:", "chrome:"))]
 
     def cdp(self, method, **params):
