@@ -80,11 +80,11 @@ class Browser:
         atexit.register(self.driver.quit)
 
     def fetched(self):
-        """What the browser fetched since last asked, but for data: addresses."""
-        events = (json.loads(entry["message"])["message"] for entry in self.driver.get_log("performance"))
-        return [event["params"]["request"]["url"] for event in events
-                if event["method"] == "Network.requestWillBeSent"
-                and not event["params"]["request"]["url"].startswith("data:")]
+        """What the browser fetched since last asked, but for data: addresses and its own pages'
+        chrome: ones (a new profile's first tab may still be loading)."""
+        events = (json.loads(e["message"])["message"] for e in self.driver.get_log("performance"))
+        urls = (e["params"]["request"]["url"] for e in events if e["method"].endswith("WillBeSent"))
+        return [url for url in urls if not url.startswith(("data:", "chrome:"))]
 
     def cdp(self, method, **params):
         return self.driver.execute_cdp_cmd(method, params)

@@ -5,9 +5,8 @@
 // QT_SCALE_FACTOR gives, seeded as the page is at the time of day given (in milliseconds). It
 // prints its icons, then after start-up and each step read (tick | item <name> | key <Qt key>
 // <modifiers> <X11 code of its place, or 0> | move <cell> | press <cell> <button> | resize
-// <width> <height> | pixels) what it shows, as JSON.
+// <width> <height>) what it shows, as JSON.
 
-#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,8 +32,9 @@ void Answer(const QJsonObject& answer) {
     std::cout << QJsonDocument(answer).toJson(QJsonDocument::Compact).toStdString() << std::endl;
 }
 
-QJsonObject State(blokka::frmMain& window, bool pixels) {
+QJsonObject State(blokka::frmMain& window) {
     blokka::QtWindowLayer& layer = window.layer();
+    if (layer.ended()) return {{"ended", true}};
     blokka::CellCanvas& canvas = layer.canvas();
     QJsonArray cells;
     for (int k = 1; k <= blokka::kDisplayCells; ++k) {
@@ -46,16 +46,16 @@ QJsonObject State(blokka::frmMain& window, bool pixels) {
     QImage shot((QSizeF(canvas.size()) * ratio).toSize(), QImage::Format_RGBA8888);
     shot.setDevicePixelRatio(ratio);
     canvas.render(&shot, {}, {}, QWidget::DrawWindowBackground);
-    const QByteArray rgba = Rgba(shot);
     const QLabel& label = layer.lblTotal();
     return {{"cells", cells},
             {"size", QJsonArray{shot.width(), shot.height()}},
-            {"sha", QString(QCryptographicHash::hash(rgba, QCryptographicHash::Sha256).toHex())},
-            {"pixels", pixels ? QString::fromLatin1(rgba.toBase64()) : QString()},
+            {"pixels", QString::fromLatin1(Rgba(shot).toBase64())},
             {"label", QJsonArray{label.text(), int(layer.LabelColor()), label.x(), label.y()}},
-            {"timer", QJsonArray{layer.TimerEnabled(), layer.TimerInterval()}},
+            // The timer's interval counts only while it runs, as the page sets it only then.
+            {"timer",
+             layer.TimerEnabled() ? QJsonArray{true, layer.TimerInterval()} : QJsonArray{false}},
             {"menus", QJsonArray::fromStringList(Describe(window.menuBar()))},
-            {"ended", layer.ended()}};
+            {"ended", false}};
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
             QString::fromLatin1(Rgba(blokka::drawAppIcon(size)).toBase64());
     }
     Answer(icons);
-    Answer(State(window, false));
+    Answer(State(window));
 
     QWidget& canvas = window.layer().canvas();
     const auto centre = [&](const QString& cell) {
@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
             QTest::mouseClick(&canvas, Qt::MouseButton(step[2].toInt()), {}, centre(step[1]));
         }
         QCoreApplication::processEvents();
-        Answer(State(window, what == "pixels"));
+        Answer(State(window));
     }
     return 0;
 }
