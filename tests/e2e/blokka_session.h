@@ -62,12 +62,11 @@ struct Blokka {
         auto shown = [&] {
             desk->TakeShown(), frame = desk->place;
             client = {frame.x, frame.y + frame.height - kHeight, kWidth, kHeight};
-            return frame.width > 0 && Pixel(14, 14) == kDarkInside;
+            return frame.width > 0 && Cells()[0] == '.';
         };
         if (!WaitUntil(shown, patience)) throw std::runtime_error("the game showed no board");
     }
-    // A pixel of the client area as it is now; rows above 0 are the menu bar's.
-    std::uint32_t Pixel(int px, int py) { return picture = desk->Take(frame), At(px, py); }
+    // A pixel of the client area in the picture last taken; rows above 0 are the menu bar's.
     std::uint32_t At(int px, int py) const {
         return picture.At(px * picture.scale, (py + frame.height - kHeight) * picture.scale);
     }

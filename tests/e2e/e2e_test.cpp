@@ -19,7 +19,7 @@ TEST_P(Window, MapsTitledAndGrey265By370UnderItsMenuBarAndEndsByItsCloseBox) {
     Blokka game(GetParam());
     EXPECT_EQ(game.desk->title, "Блокка");
     EXPECT_EQ(game.frame.width, kWidth);
-    EXPECT_EQ(game.Pixel(2, 0), 0x808080u);  // the client area's top left and bottom left
+    EXPECT_EQ(game.At(2, 0), 0x808080u);  // the client area's top left and bottom left
     EXPECT_EQ(game.At(2, kHeight - 1), 0x808080u);
     EXPECT_NE(game.At(2, -1), 0x808080u);
     if (GetParam() == Server::Wayland) {  // its desktop entry's name, Fusion's menu bar of 19
@@ -49,8 +49,7 @@ TEST_P(Play, RealKeysAndClicksReachTheGameAndItsMenusAndAGameLeftToItselfRunsToI
     Blokka game(GetParam());
     Desktop& desk = *game.desk;
     if (GetParam() == Server::X11 && CommandUnderTest().size() == 1) {  // not under Wine
-        Process ukrainian({"setxkbmap", "-layout", "ua,us"});
-        ASSERT_TRUE(ukrainian.WaitExit() && ukrainian.ExitCode() == 0);
+        ASSERT_TRUE(Succeeds({"setxkbmap", "-layout", "ua,us"}));
     }
     auto seen = [&](auto ok) { return WaitUntil([&] { return ok(Blocks(game.Cells())); }); };
     desk.Keys(Strings(13, "Next"));  // a tick a second: gravity is slower than any input here

@@ -13,7 +13,8 @@ namespace {
 TEST(Windows, AltF4EndsTheProgram) {
     Blokka game(Server::X11);
     auto& x = static_cast<x11::Client&>(*game.desk);  // only X11 holds keys
-    x.Key("Alt_L", true), x.Keys({"F4"}), x.Key("Alt_L", false);
+    x.Key(x.Code("Alt_L"), true), x.Keys({"F4"}), x.Key(x.Code("Alt_L"), false);
+    XFlush(x.display);
     ASSERT_TRUE(game.process.WaitExit());
     EXPECT_EQ(game.process.ExitCode(), 0);
 }

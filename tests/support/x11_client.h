@@ -63,17 +63,13 @@ struct Client : Desktop {
             // Xvfb tells its number once it takes connections, through a pipe. Picking its own
             // number it takes no lock, and would take over the socket file of a server outside
             // its network namespace: its clients use the abstract socket alone.
-            int told[2];
-            if (pipe2(told, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
             server.emplace(
-                Strings{"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"},
-                told[1]);
-            close(told[1]);
+                Strings{"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"}, true);
             // The whole line: the server writes the newline apart, and a closed pipe ends it.
             std::string number = ":";
-            for (char c = 0; read(told[0], &c, 1) == 1 && c != '\n';) number += c;
-            close(told[0]);
-            if (number.size() == 1) throw std::runtime_error("no Xvfb");
+            if (!(number += server->Read(true)).ends_with('\n'))
+                throw std::runtime_error("no Xvfb");
+            number.pop_back();
             setenv("DISPLAY", number.c_str(), 1);
             unsetenv("QT_QPA_PLATFORM");  // not the offscreen platform of the Qt tests
             // Without a session bus Qt would have one started for the display, which would
@@ -110,17 +106,15 @@ struct Client : Desktop {
     }
     ::Atom Atom(const char* name) { return XInternAtom(display, name, False); }
 
-    // Real input: keys by code or X name ("Left", "F2", "p"), the pointer and its buttons.
-    void Key(unsigned code, bool down) {
-        XTestFakeKeyEvent(display, code, down, 0), XFlush(display);
+    // Real input: keys by X name ("Left", "F2", "p") or code, the pointer and its buttons.
+    unsigned Code(const std::string& name) {
+        return XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
     }
-    void Key(const std::string& name, bool down) {
-        Key(XKeysymToKeycode(display, XStringToKeysym(name.c_str())), down);
-    }
+    void Key(unsigned code, bool down) { XTestFakeKeyEvent(display, code, down, 0); }
     void Keys(const Strings& names) override {
-        for (const auto& name : names) Key(name, true), Key(name, false);
+        for (const auto& name : names) Press(Code(name));
     }
-    void Press(unsigned code) override { Key(code, true), Key(code, false); }
+    void Press(unsigned code) override { Key(code, true), Key(code, false), XFlush(display); }
     void Click(int x, int y, unsigned button = 0) override {
         XTestFakeMotionEvent(display, 0, x, y, 0);
         for (const bool down : {true, false})
