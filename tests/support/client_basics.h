@@ -32,36 +32,22 @@ bool WaitUntil(auto ready, std::chrono::milliseconds deadline = 20s) {
     return true;
 }
 
-// A child process, its output discarded or, if `piped`, its standard output kept for Read,
-// killed when this object goes or its parent dies, however that ends: a crash, a time-out's kill
-// or Ctrl-C.
+// A child process, its output discarded or its standard output into `out`, killed when this
+// object goes or its parent dies, however that ends: a crash, a time-out's kill or Ctrl-C.
 struct Process {
-    explicit Process(const Strings& argv, bool piped = false) {
+    explicit Process(const Strings& argv, int out = -1) {
         std::vector<char*> args;
         for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
-        int pipe[2] = {-1, -1};
-        if (piped && pipe2(pipe, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
         const pid_t parent = getpid();
-        if ((pid = fork()) == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (getppid() != parent) _exit(1);  // the parent died before it could be told
-            for (const int fd : {0, 1, 2})
-                dup2(fd == 1 && piped ? pipe[1] : open("/dev/null", O_RDWR), fd);
-            _exit(execvp(args[0], args.data()));
-        }
-        close(pipe[1]), out = pipe[0];
+        if ((pid = fork()) != 0) return;
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) _exit(1);  // the parent died before it could be told
+        for (const int fd : {0, 1, 2})
+            dup2(fd == 1 && out >= 0 ? out : open("/dev/null", O_RDWR), fd);
+        _exit(execvp(args[0], args.data()));
     }
-    ~Process() { Kill(), close(out); }
-    // What it writes until it closes its output or, with `line`, to the end of a line.
-    std::string Read(bool line = false) {
-        std::string text;
-        char chunk[1 << 16];
-        for (ssize_t n;
-             !(line && text.ends_with('\n')) && (n = read(out, chunk, sizeof chunk)) > 0;)
-            text.append(chunk, size_t(n));
-        return text;
-    }
+    ~Process() { Kill(); }
     bool Running() { return !(ended = ended || waitpid(pid, &status, WNOHANG) == pid); }
     bool WaitExit(std::chrono::seconds d = 20s) {
         return WaitUntil([&] { return !Running(); }, d);
@@ -71,20 +57,20 @@ struct Process {
     int ExitCode() { return !Running() && WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
 
     pid_t pid;
-    int status = 0, out = -1;
+    int status = 0;
     bool ended = false;
 };
 
-// Whether `argv` ends by itself, and well.
-inline bool Succeeds(const Strings& argv) {
-    Process program(argv);
-    return program.WaitExit() && program.ExitCode() == 0;
-}
-
 // What `argv` writes to its standard output until it ends, or "" if it fails.
 inline std::string Output(const Strings& argv) {
-    Process program(argv, true);
-    const std::string out = program.Read();
+    int pipe[2];
+    if (pipe2(pipe, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
+    Process program(argv, pipe[1]);
+    close(pipe[1]);
+    std::string out;
+    char chunk[1 << 16];
+    for (ssize_t n; (n = read(pipe[0], chunk, sizeof chunk)) > 0;) out.append(chunk, size_t(n));
+    close(pipe[0]);
     return program.WaitExit() && program.ExitCode() == 0 ? out : "";
 }
 

@@ -39,7 +39,8 @@ inline const wl_interface kPointerManager = {
 
 // wlroots will not run as root but as a user of a user namespace, which the system may forbid.
 inline bool Possible() {
-    return Succeeds({"unshare", "-U", "--map-user=1000", "--map-group=1000", "true"});
+    Process probe({"unshare", "-U", "--map-user=1000", "--map-group=1000", "true"});
+    return probe.WaitExit() && probe.ExitCode() == 0;
 }
 
 // A private headless sway of 1000 by 1000 points, `scale` pixels to a point, with a runtime
@@ -124,7 +125,7 @@ struct Client : Desktop {
     // Each key by a wtype of its own, a key code by its symbol on a US keyboard.
     void Keys(const Strings& names) override {
         for (const auto& name : names)
-            if (!Succeeds({"wtype", "-k", name}))
+            if (Process wtype({"wtype", "-k", name}); !wtype.WaitExit() || wtype.ExitCode() != 0)
                 throw std::runtime_error("wtype could not press " + name);
     }
     void Press(unsigned code) override {

@@ -45,7 +45,6 @@ struct Grab {
     // Pixels as 0xRRGGBB below a top byte of no meaning, row by row.
     const std::uint32_t* begin() const { return reinterpret_cast<std::uint32_t*>(image->data); }
     const std::uint32_t* end() const { return begin() + area.width * area.height; }
-    std::uint32_t At(int x, int y) const { return begin()[y * area.width + x] & 0xffffff; }
 
     Display* display;
     Rect area;
@@ -63,13 +62,17 @@ struct Client : Desktop {
             // Xvfb tells its number once it takes connections, through a pipe. Picking its own
             // number it takes no lock, and would take over the socket file of a server outside
             // its network namespace: its clients use the abstract socket alone.
+            int told[2];
+            if (pipe2(told, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
             server.emplace(
-                Strings{"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"}, true);
+                Strings{"Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"},
+                told[1]);
+            close(told[1]);
             // The whole line: the server writes the newline apart, and a closed pipe ends it.
             std::string number = ":";
-            if (!(number += server->Read(true)).ends_with('\n'))
-                throw std::runtime_error("no Xvfb");
-            number.pop_back();
+            for (char c = 0; read(told[0], &c, 1) == 1 && c != '\n';) number += c;
+            close(told[0]);
+            if (number.size() == 1) throw std::runtime_error("no Xvfb");
             setenv("DISPLAY", number.c_str(), 1);
             unsetenv("QT_QPA_PLATFORM");  // not the offscreen platform of the Qt tests
             // Without a session bus Qt would have one started for the display, which would
