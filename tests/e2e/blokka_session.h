@@ -62,12 +62,11 @@ struct Blokka {
         auto shown = [&] {
             desk->TakeShown(), frame = desk->place;
             client = {frame.x, frame.y + frame.height - kHeight, kWidth, kHeight};
-            return frame.width > 0 && Pixel(14, 14) == kDarkInside;
+            return frame.width > 0 && Cells()[0] == '.';
         };
         if (!WaitUntil(shown, patience)) throw std::runtime_error("the game showed no board");
     }
-    // A pixel of the client area as it is now; rows above 0 are the menu bar's.
-    std::uint32_t Pixel(int px, int py) { return picture = desk->Take(frame), At(px, py); }
+    // A pixel of the client area in the picture last taken; rows above 0 are the menu bar's.
     std::uint32_t At(int px, int py) const {
         return picture.At(px * picture.scale, (py + frame.height - kHeight) * picture.scale);
     }
@@ -119,12 +118,9 @@ struct Blokka {
         const int bar = frame.y + 19, left = frame.x + (menu == 0 ? 6 : 51);
         const int row = bar + top(kRows[menu], item);
         const auto grey = open(frame.x + (menu == 0 ? 25 : 89), frame.y + 9, left + 20, bar + 1);
-        if (sub < 0) {
-            desk->Click(left + 40, row + 11, 1);
-        } else {
-            open(left + 40, row + 11, frame.x + kWidth + 5, row + 1);  // on the desktop beside
-            desk->Click(frame.x + 260, row + top(kRows[2 + item], sub) + 11, 1);
-        }
+        if (sub >= 0) open(left + 40, row + 11, frame.x + kWidth + 5, row + 1);  // beside it
+        desk->Click(sub < 0 ? left + 40 : frame.x + 260,
+                    row + 11 + (sub < 0 ? 0 : top(kRows[2 + item], sub)), 1);
         WaitUntil([&] { return shows(left + 20, bar + 1) == grey; });
     }
 
@@ -134,8 +130,5 @@ struct Blokka {
     Rect frame, client;
     Picture picture;
 };
-
-// What only X11 can do: hold keys, press Alt+F4.
-inline x11::Client& X11(Blokka& game) { return static_cast<x11::Client&>(*game.desk); }
 
 }  // namespace blokka::e2e

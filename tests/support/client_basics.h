@@ -90,8 +90,9 @@ struct Picture {
 // A display server as the end-to-end tests drive it, in points of its screen.
 struct Desktop {
     virtual ~Desktop() = default;
-    // How many top-level windows have shown since the last call; then `title` and `place` (its
-    // frame included) tell of the one shown last as it is now.
+    // How many top-level windows have shown since the last call; then `title`, `place` (its
+    // frame included) and, on Wayland, the application id `app` tell of the one shown last as it
+    // is now.
     virtual int TakeShown() = 0;
     virtual void Close() = 0;                     // that window, as by its close box
     virtual void Keys(const Strings& names) = 0;  // real key presses by X names ("Left", "p")
@@ -100,7 +101,7 @@ struct Desktop {
     virtual void Click(int x, int y, unsigned button = 0) = 0;
     virtual Picture Take(Rect area) = 0;
 
-    std::string title;
+    std::string title, app;
     Rect place;
 };
 

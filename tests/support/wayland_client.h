@@ -9,13 +9,14 @@
 #include <xkbcommon/xkbcommon.h>
 
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <set>
-#include <sstream>
 
 #include "client_basics.h"
 
@@ -41,12 +42,6 @@ inline bool Possible() {
     Process probe({"unshare", "-U", "--map-user=1000", "--map-group=1000", "true"});
     return probe.WaitExit() && probe.ExitCode() == 0;
 }
-
-struct View {  // a top-level window
-    int id;
-    std::string title, app;
-    Rect place;
-};
 
 // A private headless sway of 1000 by 1000 points, `scale` pixels to a point, with a runtime
 // folder of its own, ended with this object; WAYLAND_DISPLAY names it from then on. Its seat has
@@ -95,36 +90,30 @@ struct Client : Desktop {
         if (display != nullptr) wl_display_disconnect(display);
     }
 
-    // The windows in sway's tree, where a window's id comes first, then its place, its title
-    // and its application id.
-    std::vector<View> Views() {
-        std::vector<View> views;
-        std::istringstream tree(Output({"swaymsg", "-t", "get_tree"}));
-        int id = 0, place[4] = {}, numbers = 4;
-        std::string title;
-        for (std::string key, value; tree >> key && std::getline(tree, value);) {
-            const auto quote = value.find('"'), end = value.rfind('"');
-            const std::string text = quote < end ? value.substr(quote + 1, end - quote - 1) : "";
-            if (numbers < 4) place[numbers++] = std::atoi(value.c_str());
-            if (key == "\"id\":") id = std::atoi(value.c_str());
-            if (key == "\"rect\":") numbers = 0;
-            if (key == "\"name\":") title = text;
-            if (key == "\"app_id\":" && !text.empty())
-                views.push_back({id, title, text, {place[0], place[1], place[2], place[3]}});
-        }
-        return views;
-    }
+    // The windows in sway's tree, each a node with an application id; the last of them is taken
+    // as the one shown last.
     int TakeShown() override {
         int shown = 0;
-        for (const View& v : Views())
-            title = v.title, place = v.place, last = v.id, shown += seen.insert(v.id).second;
+        auto visit = [&](const QJsonObject& node, auto& visit) -> void {
+            if (const QJsonObject rect = node["rect"].toObject(); node["app_id"].isString()) {
+                title = node["name"].toString().toStdString();
+                app = node["app_id"].toString().toStdString();
+                place = {rect["x"].toInt(), rect["y"].toInt(), rect["width"].toInt(),
+                         rect["height"].toInt()};
+                shown += seen.insert(last = node["id"].toInt()).second;
+            }
+            for (const char* kind : {"nodes", "floating_nodes"})
+                for (const QJsonValue child : node[kind].toArray()) visit(child.toObject(), visit);
+        };
+        const auto tree = QByteArray::fromStdString(Output({"swaymsg", "-t", "get_tree"}));
+        visit(QJsonDocument::fromJson(tree).object(), visit);
         return shown;
     }
     void Close() override { Output({"swaymsg", "[con_id=" + std::to_string(last) + "] kill"}); }
 
     Picture Take(Rect area) override {
-        const std::string region = std::to_string(area.x) + ',' + std::to_string(area.y) + ' ' +
-                                   std::to_string(area.width) + 'x' + std::to_string(area.height);
+        const auto [x, y, w, h] = area;
+        const auto region = QString::asprintf("%d,%d %dx%d", x, y, w, h).toStdString();
         const QImage image = QImage::fromData(QByteArray::fromStdString(
                                                   Output({"grim", "-g", region, "-t", "ppm", "-"})))
                                  .convertToFormat(QImage::Format_RGB32);
@@ -140,9 +129,11 @@ struct Client : Desktop {
                 throw std::runtime_error("wtype could not press " + name);
     }
     void Press(unsigned code) override {
+        static xkb_keymap* const us =  // kept for the process's life
+            xkb_keymap_new_from_names(xkb_context_new({}), nullptr, {});
         const xkb_keysym_t* symbols = nullptr;
         char name[64];
-        if (xkb_keymap_key_get_syms_by_level(us.get(), code, 0, 0, &symbols) > 0 &&
+        if (xkb_keymap_key_get_syms_by_level(us, code, 0, 0, &symbols) > 0 &&
             xkb_keysym_get_name(symbols[0], name, sizeof name) > 0)
             Keys({name});
     }
@@ -176,10 +167,6 @@ struct Client : Desktop {
     wl_proxy *manager = nullptr, *pointer = nullptr;
     std::set<int> seen;  // the windows shown so far, by id
     int last = 0;
-    std::unique_ptr<xkb_context, void (*)(xkb_context*)> xkb{xkb_context_new({}),
-                                                             xkb_context_unref};
-    std::unique_ptr<xkb_keymap, void (*)(xkb_keymap*)> us{
-        xkb_keymap_new_from_names(xkb.get(), nullptr, {}), xkb_keymap_unref};
 };
 
 }  // namespace blokka::wayland

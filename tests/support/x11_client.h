@@ -45,7 +45,6 @@ struct Grab {
     // Pixels as 0xRRGGBB below a top byte of no meaning, row by row.
     const std::uint32_t* begin() const { return reinterpret_cast<std::uint32_t*>(image->data); }
     const std::uint32_t* end() const { return begin() + area.width * area.height; }
-    std::uint32_t At(int x, int y) const { return begin()[y * area.width + x] & 0xffffff; }
 
     Display* display;
     Rect area;
@@ -110,17 +109,15 @@ struct Client : Desktop {
     }
     ::Atom Atom(const char* name) { return XInternAtom(display, name, False); }
 
-    // Real input: keys by code or X name ("Left", "F2", "p"), the pointer and its buttons.
-    void Key(unsigned code, bool down) {
-        XTestFakeKeyEvent(display, code, down, 0), XFlush(display);
+    // Real input: keys by X name ("Left", "F2", "p") or code, the pointer and its buttons.
+    unsigned Code(const std::string& name) {
+        return XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
     }
-    void Key(const std::string& name, bool down) {
-        Key(XKeysymToKeycode(display, XStringToKeysym(name.c_str())), down);
-    }
+    void Key(unsigned code, bool down) { XTestFakeKeyEvent(display, code, down, 0); }
     void Keys(const Strings& names) override {
-        for (const auto& name : names) Key(name, true), Key(name, false);
+        for (const auto& name : names) Press(Code(name));
     }
-    void Press(unsigned code) override { Key(code, true), Key(code, false); }
+    void Press(unsigned code) override { Key(code, true), Key(code, false), XFlush(display); }
     void Click(int x, int y, unsigned button = 0) override {
         XTestFakeMotionEvent(display, 0, x, y, 0);
         for (const bool down : {true, false})
