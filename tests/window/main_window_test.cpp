@@ -218,7 +218,7 @@ private slots:
         canvas.setCellVisible(3, true);  // no picture: shows nothing
         canvas.setCellBounds(1, {35, 65, 30, 30});
         canvas.setCellPicture(1, 1);
-        w.reset();  // alone on the screen: beside the window, the mouse never reaches it
+        w.reset();  // alone on the screen: beside the window, no mouse move reaches it
         canvas.show();
         QVERIFY(QTest::qWaitForWindowExposed(&canvas));
         // The pixel at a point: a grab on the dense screen has two device pixels to a point.
