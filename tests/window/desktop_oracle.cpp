@@ -4,13 +4,12 @@
 // The desktop's answers for the web page's tests: the Qt window offscreen at the ratio
 // QT_SCALE_FACTOR gives, seeded as the page is at the time of day given (in milliseconds). It
 // prints its icons, then after start-up and each step read (tick | item <name> | key <Qt key>
-// <modifiers> <X11 code of its place, or 0> | move <cell> | press <cell> <button> | resize
-// <width> <height>) what it shows, as JSON.
+// <modifiers> | move <x> <y> | press <x> <y> <button> | resize <width> <height>) what it shows,
+// as JSON.
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QKeyEvent>
 #include <QTest>
 #include <QUuid>
 #include <iostream>
@@ -36,19 +35,13 @@ QJsonObject State(blokka::frmMain& window) {
     blokka::QtWindowLayer& layer = window.layer();
     if (layer.ended()) return {{"ended", true}};
     blokka::CellCanvas& canvas = layer.canvas();
-    QJsonArray cells;
-    for (int k = 1; k <= blokka::kDisplayCells; ++k) {
-        const QRect r = canvas.cellBounds(k);
-        cells.append(QJsonArray{canvas.cellPicture(k), r.x(), r.y(), r.width(), r.height()});
-    }
     // The canvas without the label, which the page shows apart.
     const qreal ratio = canvas.devicePixelRatioF();
     QImage shot((QSizeF(canvas.size()) * ratio).toSize(), QImage::Format_RGBA8888);
     shot.setDevicePixelRatio(ratio);
     canvas.render(&shot, {}, {}, QWidget::DrawWindowBackground);
     const QLabel& label = layer.lblTotal();
-    return {{"cells", cells},
-            {"size", QJsonArray{shot.width(), shot.height()}},
+    return {{"size", QJsonArray{shot.width(), shot.height()}},
             {"pixels", QString::fromLatin1(Rgba(shot).toBase64())},
             {"label", QJsonArray{label.text(), int(layer.LabelColor()), label.x(), label.y()}},
             // The timer's interval counts only while it runs, as the page sets it only then.
@@ -82,9 +75,6 @@ int main(int argc, char* argv[]) {
     Answer(State(window));
 
     QWidget& canvas = window.layer().canvas();
-    const auto centre = [&](const QString& cell) {
-        return window.layer().canvas().cellBounds(cell.toInt()).center();
-    };
     for (std::string line; std::getline(std::cin, line);) {
         const QStringList step = QString::fromStdString(line).split(' ');
         const QString& what = step[0];
@@ -92,24 +82,17 @@ int main(int argc, char* argv[]) {
         if (what == "item") window.findChild<QAction*>(step[1])->trigger();
         if (what == "key") {
             const auto key = Qt::Key(step[1].toInt());
-            const auto modifiers = Qt::KeyboardModifiers(step[2].toInt());
             const QString text = key < Qt::Key_Escape ? QString(QChar(key)).toLower() : QString();
-            // A key known by its place comes as the system reports it, with the place's code.
-            if (const quint32 place = step[3].toUInt(); place != 0) {
-                for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                    QKeyEvent event(type, key, modifiers, place, 0, 0, text);
-                    QApplication::sendEvent(&canvas, &event);
-                }
-            } else {
-                QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, text, modifiers);
-            }
+            QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, text,
+                                Qt::KeyboardModifiers(step[2].toInt()));
         }
-        if (what == "move") QTest::mouseMove(&canvas, centre(step[1]));
+        const auto at = [&] { return QPoint(step[1].toInt(), step[2].toInt()); };
+        if (what == "move") QTest::mouseMove(&canvas, at());
         if (what == "resize") {
             window.resize(step[1].toInt(), step[2].toInt() + window.menuBar()->height());
         }
         if (what == "press") {
-            QTest::mouseClick(&canvas, Qt::MouseButton(step[2].toInt()), {}, centre(step[1]));
+            QTest::mouseClick(&canvas, Qt::MouseButton(step[3].toInt()), {}, at());
         }
         QCoreApplication::processEvents();
         Answer(State(window));
