@@ -1,11 +1,12 @@
 # SPDX-FileCopyrightText: 2026 Blokka developers <developers@blokka.invalid>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Debian's chromium, headless, for the page's tests and benchmarks: in namespaces of their own,
-a fresh profile each, the site served from 127.0.0.1 by scripts/serve-web, trusted input through
-the DevTools protocol."""
+"""Debian's chromium, headless, for the page's tests and benchmarks: in namespaces of their own
+where the system allows it, a fresh profile each, the site served from 127.0.0.1 by
+scripts/serve-web, trusted input through the DevTools protocol. All ends with the program."""
 
 import atexit
+import ctypes
 import json
 import os
 import shutil
@@ -15,29 +16,39 @@ import sys
 import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+CHROMIUM, CHROMEDRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync"]
-# A user namespace too, so that an unprivileged user may make the others.
-NAMESPACES = ["unshare", "--map-root-user", "--net", "--pid", "--fork", "--mount-proc",
-              "--kill-child"]
+NAMESPACES = ["unshare", "--net", "--pid", "--fork", "--mount-proc", "--kill-child"]
 
 
 def isolate():
-    """Runs the program again as the first process of namespaces of its own: only lo is there,
-    and every process it starts dies with it, however it ends."""
+    """Runs the program again in namespaces of its own where the system allows it: only lo is
+    there, and every process it starts dies with it. Elsewhere each child dies with it."""
     if "BLOKKA_ISOLATED" not in os.environ:
-        os.environ["BLOKKA_ISOLATED"] = "1"
-        os.execvp(NAMESPACES[0], NAMESPACES + [sys.executable] + sys.argv)
-    subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
-    # The first process takes no signal it has no handler for; this one ends by its exit handlers.
+        works = subprocess.run(NAMESPACES + ["true"], capture_output=True).returncode == 0
+        os.environ["BLOKKA_ISOLATED"] = "1" if works else ""
+        if works:
+            os.execvp(NAMESPACES[0], NAMESPACES + [sys.executable] + sys.argv)
+    if os.environ["BLOKKA_ISOLATED"]:
+        subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
+    # A signal ends the program through its exit handlers, which end its children.
     for number in (signal.SIGTERM, signal.SIGHUP):
         signal.signal(number, lambda *_: sys.exit(1))
+    missing = [tool for tool in (CHROMIUM, CHROMEDRIVER, "/usr/lib/python3/dist-packages/selenium")
+               if not os.path.exists(tool)]
+    if missing:
+        sys.exit("missing " + ", ".join(missing) + ": run scripts/install-deps")
+
+
+def _die_with_parent():
+    ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 def start(command, **options):
-    """Starts a process, which ends as the program does, if not before."""
-    process = subprocess.Popen(command, **options)
-    atexit.register(lambda: process.kill() or process.communicate())
+    process = subprocess.Popen(command, preexec_fn=_die_with_parent, start_new_session=True,
+                               **options)
+    atexit.register(lambda: process.poll() is None and os.killpg(process.pid, signal.SIGKILL))
     return process
 
 
@@ -58,11 +69,14 @@ class Browser:
         self.profile = tempfile.mkdtemp(prefix="blokka-chromium-")
         atexit.register(shutil.rmtree, self.profile, True)
         options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
+        options.binary_location = CHROMIUM
         for flag in FLAGS + list(flags) + ["--user-data-dir=" + self.profile]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        service = Service(CHROMEDRIVER, popen_kw={"preexec_fn": _die_with_parent,
+                                                  "start_new_session": True})
+        self.driver = webdriver.Chrome(service=service, options=options)
+        atexit.register(lambda: os.killpg(service.process.pid, signal.SIGKILL))
         atexit.register(self.driver.quit)
 
     def fetched(self):
