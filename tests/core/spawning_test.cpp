@@ -30,7 +30,6 @@ TEST_P(SpawnTest, ItWaitsInTheBoxAsItWillComeInButAnyOfItsCellsTakenEndsTheGameW
         SetBoard(1, board);
         fake.Tick();
         EXPECT_EQ(game.GameOver, 1);
-        EXPECT_EQ(fake.Timer(), "off 350");
         EXPECT_EQ(Board(1, 2), board);  // nothing of the figure came in
         EXPECT_TRUE(Holds());
     }

@@ -5,11 +5,10 @@
 
 namespace blokka::testing {
 
-using SpeedTest = GameTest;
+using SpeedTest = FirstFigureTest;
 
 // The marks of the speed items the checker holds to the interval after each step.
 TEST_F(SpeedTest, ItemsSetTheirIntervalRunningOrPausedAndStartNothing) {
-    Start(2, 2, 2, 2);
     ASSERT_EQ(Handlers("mnuSpeed").size(), 20u);
     for (bool paused : {false, true}) {
         if (paused) Key(key::P);
@@ -24,7 +23,6 @@ TEST_F(SpeedTest, ItemsSetTheirIntervalRunningOrPausedAndStartNothing) {
 
 // From 350 ms six steps reach the fastest interval and thirteen the slowest; more stay there.
 TEST_F(SpeedTest, KeysStepBy50AndStopAtTheBoundWithTheMarkOnItsLevel) {
-    Start(6, 3, 2, 5);
     for (auto [code, step] : {std::pair{key::PageUp, -50},
                               {key::PadPlus, -50},
                               {key::Plus, -50},

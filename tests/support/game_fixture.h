@@ -23,11 +23,6 @@ constexpr int Pause = 19, Escape = 27, Space = 32, PageUp = 33, PageDown = 34, L
               PadMinus = 109, F2 = 113, Plus = 187, Minus = 189;
 }  // namespace key
 
-// How often `value` stands in `range`.
-long Count(const auto& range, const auto& value) {
-    return std::count(std::begin(range), std::end(range), value);
-}
-
 // The cells of a figure of `type` in `rotation` around `pivot`, ascending.
 inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
     std::vector<int> cells;
@@ -43,9 +38,6 @@ inline constexpr auto kByWhat = [](const auto& info) {
     const std::string name = std::regex_replace(::testing::PrintToString(info.param), others, "_");
     return name.substr(0, name.find_last_not_of('_') + 1);
 };
-
-// The states tables run through, by number.
-inline constexpr const char* kStateNames[] = {"running", "paused", "over"};
 
 // The left (0) or right (1) board of rows drawn side by side, before and after.
 inline Rows Half(const Rows& rows, int half) {
@@ -67,18 +59,18 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest() { fake.game = &game; }
 
-    // Start-up, then the first tick: `type` in `color` falls and `next` in `nextColor` waits.
-    void Start(int type, int color, int next = 1, int nextColor = 5) {
-        game.Form_Load();
-        fake.Script({type, color, next, nextColor});
-        ASSERT_TRUE(fake.Tick());
-    }
-
     // Start-up with `next` waiting in the box and no figure falling yet.
     void Ready(int next = 1, int nextColor = 5) {
         game.Form_Load();
         game.NextType = Integer(next), game.NextColor = Integer(nextColor);
         game.DrawNextFigure();
+    }
+
+    // Then the first tick: `type` in `color` falls and `next` in `nextColor` waits.
+    void Start(int type, int color, int next = 1, int nextColor = 5) {
+        Ready(type, color);
+        fake.Script({next, nextColor});
+        ASSERT_TRUE(fake.Tick());
     }
 
     // A falling figure of `type` in `rotation` around `pivot`, in colour 3, shown.
@@ -149,6 +141,12 @@ protected:
 
     FakeWindow fake;
     Game game{fake};
+};
+
+// A figure of type 6 in colour 3 has just come in: anchor 15, cells 5, 14, 15, 16.
+class FirstFigureTest : public GameTest {
+protected:
+    void SetUp() override { Start(6, 3, 2, 5); }
 };
 
 }  // namespace blokka::testing

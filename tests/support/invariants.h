@@ -16,14 +16,12 @@ namespace blokka::testing {
 
 inline bool In(int value, int low, int high) { return value >= low && value <= high; }
 
-// The mark an item must carry, or -1 for an item without one.
-inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item) {
+// The mark an item must carry, or -1 for an item without one; `on` colours are on.
+inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item, int on) {
     const int n = int(item);
     const auto from = [n](MenuItem first, MenuItem last) {
         return In(n, int(first), int(last)) ? n - int(first) : -1;
     };
-    int on = 0;
-    for (Byte c : g.ColorOn) on += c;
     using M = MenuItem;
     if (item == M::mnuPause) return !w.timerOn && g.GameOver == 0;
     if (int i = from(M::mnuSize12, M::mnuSize30); i >= 0) return g.CellSize == 12 + 6 * i;
@@ -79,7 +77,8 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
     if (w.interval % 50 != 0 || !In(w.interval, 50, 1000)) fail("interval ", w.interval);
     if (g.GameOver == 1 && w.timerOn) fail("the timer runs after the game is over");
     for (const MenuEntry& e : kMenuTree) {
-        if (e.item != MenuItem::None && w.Checked(e.item) != (WantedMark(g, w, e.item) == 1))
+        if (e.item != MenuItem::None &&
+            w.Checked(e.item) != (WantedMark(g, w, e.item, colorsOn) == 1))
             fail("the mark of ", e.name);
     }
     // The screen. The box shows the waiting figure, or nothing after a game over; from a new
