@@ -51,12 +51,12 @@ struct Process {
     }
     ~Process() { Kill(); }
     bool Running() { return !(ended = ended || waitpid(pid, &status, WNOHANG) == pid); }
-    bool WaitExit(std::chrono::seconds d = 20s) {
-        return WaitUntil([&] { return !Running(); }, d);
-    }
     void Kill() { ended = ended || (kill(pid, SIGKILL), waitpid(pid, &status, 0) == pid); }
-    // The exit code of a process that ended by itself, else -1.
-    int ExitCode() { return !Running() && WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+    // Its exit code once it has ended by itself, waited for up to `patience`, else -1.
+    int WaitExit(std::chrono::seconds patience = 20s) {
+        WaitUntil([&] { return !Running(); }, patience);
+        return !Running() && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
 
     pid_t pid;
     int status = 0;
@@ -75,7 +75,6 @@ inline std::string Output(const std::string& command) {
 
 struct Rect {
     int x = 0, y = 0, width = 0, height = 0;
-    bool operator==(const Rect&) const = default;
 };
 
 // A picture of an area of the screen, `scale` pixels to a point, 0xRRGGBB row by row below a top

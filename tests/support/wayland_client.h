@@ -34,11 +34,6 @@ inline const wl_message kManagerRequests[] = {{"create_virtual_pointer", "?on", 
 inline const wl_interface kPointerManager = {
     "zwlr_virtual_pointer_manager_v1", 1, 1, kManagerRequests, 0, {}};
 
-// wlroots will not run as root but as a user of a user namespace, which the system may forbid.
-inline bool Possible() {
-    return std::system("unshare -U --map-user=1000 --map-group=1000 true") == 0;
-}
-
 // A private headless sway of 1000 by 1000 points, `scale` pixels to a point, with a runtime
 // folder of its own, ended with this object; WAYLAND_DISPLAY names it from then on. Its seat has
 // a keyboard and a pointer only while a client keeps one: a wtype that waits, and this client.
