@@ -68,6 +68,7 @@ struct Process {
 inline std::string Output(const std::string& command) {
     std::string out;
     FILE* const pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
     for (char chunk[1 << 16]; const size_t n = fread(chunk, 1, sizeof chunk, pipe);)
         out.append(chunk, n);
     return pclose(pipe) == 0 ? out : "";
