@@ -51,8 +51,7 @@ inline std::unique_ptr<Desktop> StartDesktop(Server server) {
     return std::make_unique<wayland::Client>(2);
 }
 
-// The tests that run on either, on Wayland where the system lets sway, which will not run as
-// root, have a user namespace.
+// The tests that run on either.
 struct OnEither : ::testing::TestWithParam<Server> {
     void SetUp() override {
         if (GetParam() == Server::Wayland &&
