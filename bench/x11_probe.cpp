@@ -93,15 +93,13 @@ Rect WindowArea(const Client& x) {
     return {0, 0, std::min(420, Screen(x).width), std::min(660, Screen(x).height)};
 }
 
-std::size_t Count(const Grab& grab, std::uint32_t rgb) {
-    return std::size_t(std::count_if(grab.begin(), grab.end(),
+std::size_t Count(const Picture& grab, std::uint32_t rgb) {
+    return std::size_t(std::count_if(grab.pixels.begin(), grab.pixels.end(),
                                      [rgb](std::uint32_t p) { return (p & 0xffffff) == rgb; }));
 }
 
 int Startup(Client& x, std::uint32_t rgb, const Strings& program) {
-    Grab grabber(x.display, WindowArea(x));
-    grabber.Take();
-    const std::size_t before = Count(grabber, rgb);
+    const std::size_t before = Count(x.Take(WindowArea(x)), rgb);
 
     const double start = NowMs();
     Process child(program);
@@ -118,9 +116,9 @@ int Startup(Client& x, std::uint32_t rgb, const Strings& program) {
     constexpr double kSettleMs = 1000;
     constexpr double kGiveUpMs = 15000;
     for (double next = start;; next += 1.0) {
-        grabber.Take();
+        const Picture grab = x.Take(WindowArea(x));
         const double now = NowMs();
-        const std::size_t count = Count(grabber, rgb);
+        const std::size_t count = Count(grab, rgb);
         const std::size_t shown = count > before ? count - before : 0;
         const bool changed = frames.empty() || frames.back().count != shown;
         frames.push_back({now - start, shown, changed ? CpuMs(child.pid) : -1});
@@ -164,22 +162,19 @@ int Startup(Client& x, std::uint32_t rgb, const Strings& program) {
 }
 
 int Keys(Client& x, int count) {
-    Grab grabber(x.display, Screen(x));
-    std::vector<std::uint32_t> before(grabber.begin(), grabber.end());
+    std::vector<std::uint32_t> before(x.Take(Screen(x)).pixels.size());
     std::vector<double> latencies;
     int unchanged = 0;
     constexpr double kGiveUpMs = 250;
     for (int i = 0; i < count; ++i) {
-        grabber.Take();
-        std::copy(grabber.begin(), grabber.end(), before.begin());
+        std::ranges::copy(x.Take(Screen(x)).pixels, before.begin());
 
         const double start = NowMs();
         x.Keys({i % 2 == 0 ? "Left" : "Right"});
         double seen = -1;
         while (NowMs() - start < kGiveUpMs) {
             SleepMs(0.5);
-            grabber.Take();
-            if (!std::equal(before.begin(), before.end(), grabber.begin())) {
+            if (!std::ranges::equal(before, x.Take(Screen(x)).pixels)) {
                 seen = NowMs() - start;
                 break;
             }
@@ -204,7 +199,6 @@ int Keys(Client& x, int count) {
 }
 
 int KeepPlaying(Client& x, double seconds) {
-    Grab grabber(x.display, WindowArea(x));
     constexpr double kGrabMs = 20;         // under half the shortest tick of 50 ms
     constexpr double kStandstillMs = 200;  // four ticks of the fastest speed without a change
 
@@ -213,15 +207,15 @@ int KeepPlaying(Client& x, double seconds) {
     double stillMs = 0;  // time the game stood over, up to each F2
     int newGames = 0;
     long changes = 0;
-    grabber.Take();
-    std::vector<std::uint32_t> last(grabber.begin(), grabber.end());
+    const auto first = x.Take(WindowArea(x)).pixels;
+    std::vector<std::uint32_t> last(first.begin(), first.end());
     for (double next = start + kGrabMs; next - start < seconds * 1e3; next += kGrabMs) {
         const double wait = next - NowMs();
         if (wait > 0) SleepMs(wait);
-        grabber.Take();
+        const auto grab = x.Take(WindowArea(x)).pixels;
         const double now = NowMs();
-        if (!std::equal(last.begin(), last.end(), grabber.begin())) {
-            std::copy(grabber.begin(), grabber.end(), last.begin());
+        if (!std::ranges::equal(last, grab)) {
+            std::ranges::copy(grab, last.begin());
             lastChange = now;
             ++changes;
         } else if (now - lastChange >= kStandstillMs) {

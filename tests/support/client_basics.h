@@ -14,6 +14,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -49,42 +51,39 @@ struct Process {
     }
     ~Process() { Kill(); }
     bool Running() { return !(ended = ended || waitpid(pid, &status, WNOHANG) == pid); }
-    bool WaitExit(std::chrono::seconds d = 20s) {
-        return WaitUntil([&] { return !Running(); }, d);
-    }
     void Kill() { ended = ended || (kill(pid, SIGKILL), waitpid(pid, &status, 0) == pid); }
-    // The exit code of a process that ended by itself, else -1.
-    int ExitCode() { return !Running() && WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+    // Its exit code once it has ended by itself, waited for up to `patience`, else -1.
+    int WaitExit(std::chrono::seconds patience = 20s) {
+        WaitUntil([&] { return !Running(); }, patience);
+        return !Running() && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
 
     pid_t pid;
     int status = 0;
     bool ended = false;
 };
 
-// What `argv` writes to its standard output until it ends, or "" if it fails.
-inline std::string Output(const Strings& argv) {
-    int pipe[2];
-    if (pipe2(pipe, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
-    Process program(argv, pipe[1]);
-    close(pipe[1]);
+// What the shell's `command` writes to its standard output, or "" if it fails. Those run here
+// are clients of a display server, which end with it.
+inline std::string Output(const std::string& command) {
     std::string out;
-    char chunk[1 << 16];
-    for (ssize_t n; (n = read(pipe[0], chunk, sizeof chunk)) > 0;) out.append(chunk, size_t(n));
-    close(pipe[0]);
-    return program.WaitExit() && program.ExitCode() == 0 ? out : "";
+    FILE* const pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    for (char chunk[1 << 16]; const size_t n = fread(chunk, 1, sizeof chunk, pipe);)
+        out.append(chunk, n);
+    return pclose(pipe) == 0 ? out : "";
 }
 
 struct Rect {
     int x = 0, y = 0, width = 0, height = 0;
-    bool operator==(const Rect&) const = default;
 };
 
 // A picture of an area of the screen, `scale` pixels to a point, 0xRRGGBB row by row below a top
-// byte of no meaning.
+// byte of no meaning, kept by the client that took it until it takes the next.
 struct Picture {
     int width = 0, height = 0, scale = 1;
-    std::vector<std::uint32_t> pixels;
-    std::uint32_t At(int x, int y) const { return pixels.at(size_t(y * width + x)) & 0xffffff; }
+    std::span<const std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[size_t(y * width + x)] & 0xffffff; }
 };
 
 // A display server as the end-to-end tests drive it, in points of its screen.

@@ -12,7 +12,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -24,24 +26,13 @@ namespace blokka::wayland {
 
 using namespace support;
 
-// The requests of wlroots' virtual pointer protocol, which sway offers and Debian has no
-// description of, up to the last one sent here.
-inline const wl_message kPointerRequests[] = {{"motion", "uff", nullptr},
-                                              {"motion_absolute", "uuuuu", nullptr},
-                                              {"button", "uuu", nullptr},
-                                              {"axis", "uuf", nullptr},
-                                              {"frame", "", nullptr}};
-inline const wl_interface kPointer = {"zwlr_virtual_pointer_v1", 1, 5, kPointerRequests, 0, {}};
+// The virtual pointer of wlroots, which sway offers and Debian has no description of: only made,
+// so that the seat has a pointer, which sway's own commands then move.
+inline const wl_interface kPointer = {"zwlr_virtual_pointer_v1", 1, 0, nullptr, 0, {}};
 inline const wl_interface* kNewPointer[] = {nullptr, &kPointer};  // on any seat, a pointer
 inline const wl_message kManagerRequests[] = {{"create_virtual_pointer", "?on", kNewPointer}};
 inline const wl_interface kPointerManager = {
     "zwlr_virtual_pointer_manager_v1", 1, 1, kManagerRequests, 0, {}};
-
-// wlroots will not run as root but as a user of a user namespace, which the system may forbid.
-inline bool Possible() {
-    Process probe({"unshare", "-U", "--map-user=1000", "--map-group=1000", "true"});
-    return probe.WaitExit() && probe.ExitCode() == 0;
-}
 
 // A private headless sway of 1000 by 1000 points, `scale` pixels to a point, with a runtime
 // folder of its own, ended with this object; WAYLAND_DISPLAY names it from then on. Its seat has
@@ -68,7 +59,7 @@ struct Client : Desktop {
         unsetenv("DISPLAY"), setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);  // as on X11
         keyboard.emplace(Strings{"wtype", "-s", "86400000"});  // for the programs to come, too
         auto typing = [] {
-            return Output({"swaymsg", "-t", "get_seats"}).find("\"keyboard\"") != std::string::npos;
+            return Output("swaymsg -t get_seats").find("\"keyboard\"") != std::string::npos;
         };
         if (!WaitUntil(typing)) throw std::runtime_error("no keyboard");
         if ((display = wl_display_connect(nullptr)) == nullptr) throw std::runtime_error("no sway");
@@ -83,8 +74,8 @@ struct Client : Desktop {
         wl_registry_add_listener(wl_display_get_registry(display), &kListener, this);
         if (wl_display_roundtrip(display) < 0 || manager == nullptr)
             throw std::runtime_error("no virtual pointer");
-        pointer = wl_proxy_marshal_flags(manager, 0, &kPointer, 1, 0, nullptr, nullptr);
-        Move(0, 0);  // the seat has a pointer once it first moves, for the programs to come
+        wl_proxy_marshal_flags(manager, 0, &kPointer, 1, 0, nullptr, nullptr);
+        wl_display_roundtrip(display);
     }
     ~Client() {
         if (display != nullptr) wl_display_disconnect(display);
@@ -105,28 +96,27 @@ struct Client : Desktop {
             for (const char* kind : {"nodes", "floating_nodes"})
                 for (const QJsonValue child : node[kind].toArray()) visit(child.toObject(), visit);
         };
-        const auto tree = QByteArray::fromStdString(Output({"swaymsg", "-t", "get_tree"}));
+        const auto tree = QByteArray::fromStdString(Output("swaymsg -t get_tree"));
         visit(QJsonDocument::fromJson(tree).object(), visit);
         return shown;
     }
-    void Close() override { Output({"swaymsg", "[con_id=" + std::to_string(last) + "] kill"}); }
+    void Close() override { Output("swaymsg '[con_id=" + std::to_string(last) + "]' kill"); }
 
     Picture Take(Rect area) override {
         const auto [x, y, w, h] = area;
-        const auto region = QString::asprintf("%d,%d %dx%d", x, y, w, h).toStdString();
-        const QImage image = QImage::fromData(QByteArray::fromStdString(
-                                                  Output({"grim", "-g", region, "-t", "ppm", "-"})))
-                                 .convertToFormat(QImage::Format_RGB32);
+        const auto grim = QString::asprintf("grim -g '%d,%d %dx%d' -t ppm -", x, y, w, h);
+        image = QImage::fromData(QByteArray::fromStdString(Output(grim.toStdString())))
+                    .convertToFormat(QImage::Format_RGB32);
         if (image.isNull()) throw std::runtime_error("no picture of the screen");
         const auto* rgb = reinterpret_cast<const std::uint32_t*>(image.constBits());
         return {image.width(), image.height(), scale, {rgb, rgb + image.width() * image.height()}};
     }
 
-    // Each key by a wtype of its own, a key code by its symbol on a US keyboard.
+    // The keys in turn, by one wtype; a key code by its symbol on a US keyboard.
     void Keys(const Strings& names) override {
-        for (const auto& name : names)
-            if (Process wtype({"wtype", "-k", name}); !wtype.WaitExit() || wtype.ExitCode() != 0)
-                throw std::runtime_error("wtype could not press " + name);
+        std::string wtype = "wtype";
+        for (const auto& name : names) wtype += " -k " + name;
+        if (std::system(wtype.c_str()) != 0) throw std::runtime_error("failed: " + wtype);
     }
     void Press(unsigned code) override {
         static xkb_keymap* const us =  // kept for the process's life
@@ -138,23 +128,13 @@ struct Client : Desktop {
             Keys({name});
     }
     // Twice onto the target, as the first move only enters a window; back to the corner after,
-    // off the window, as the pictures show the pointer. BTN_LEFT, BTN_RIGHT and BTN_MIDDLE are
-    // 0x110 to 0x112.
+    // off the window, as the pictures show the pointer.
     void Click(int x, int y, unsigned button = 0) override {
-        Move(x - 1, y), Move(x, y);
-        for (const bool down : {true, false})
-            if (button != 0) Send(2, 0x110 + (4 - button) % 3, down);
-        Move(0, 0);
-    }
-    void Move(int x, int y) { Send(1, x, y, 1000, 1000); }
-    // A request of the virtual pointer with the time, and the frame that ends the event, taken
-    // by sway before this returns.
-    void Send(std::uint32_t request, auto... arguments) {
-        const auto now = std::chrono::steady_clock::now().time_since_epoch() / 1ms;
-        wl_proxy_marshal_flags(pointer, request, nullptr, 1, 0, std::uint32_t(now),
-                               std::uint32_t(arguments)...);
-        wl_proxy_marshal_flags(pointer, 4, nullptr, 1, 0);
-        wl_display_roundtrip(display);
+        const QString to = "seat - cursor set %1 %2", click = "seat - cursor %1 button%2";
+        QStringList commands{to.arg(x - 1).arg(y), to.arg(x).arg(y)};
+        if (button != 0)
+            commands << click.arg("press").arg(button) << click.arg("release").arg(button);
+        Output(("swaymsg '" + (commands << to.arg(0).arg(0)).join(", ") + "'").toStdString());
     }
 
     struct Folder {
@@ -162,9 +142,10 @@ struct Client : Desktop {
         ~Folder() { std::filesystem::remove_all(path, std::error_code() = {}); }
     } runtime;  // the last to go
     int scale;
+    QImage image;  // the last picture taken
     std::optional<Process> sway, keyboard;
     wl_display* display = nullptr;
-    wl_proxy *manager = nullptr, *pointer = nullptr;
+    wl_proxy* manager = nullptr;
     std::set<int> seen;  // the windows shown so far, by id
     int last = 0;
 };

@@ -22,38 +22,6 @@ namespace blokka::x11 {
 
 using namespace support;
 
-// An area of the screen, grabbed again and again into one image: through shared memory, about
-// a millisecond for a whole screen, where the server can attach it, else over the connection.
-struct Grab {
-    Grab(Display* display, Rect area) : display(display), area(area) {
-        const auto w = unsigned(area.width), h = unsigned(area.height);
-        image = XShmCreateImage(display, DefaultVisual(display, 0), 24, ZPixmap, 0, &shm, w, h);
-        shm.shmaddr = image->data =
-            static_cast<char*>(shmat(shm.shmid = shmget(IPC_PRIVATE, w * h * 4, 0600), 0, 0));
-        shared = XShmQueryExtension(display) && XShmAttach(display, &shm) && XSync(display, 0);
-        shmctl(shm.shmid, IPC_RMID, nullptr);  // freed once both sides have let go of it
-    }
-    ~Grab() {
-        if (shared) XShmDetach(display, &shm);
-        shmdt(std::exchange(image->data, nullptr)), XDestroyImage(image);
-    }
-    void Take() {
-        const auto [x, y, w, h] = area;
-        if (!shared) XGetSubImage(display, root, x, y, w, h, AllPlanes, ZPixmap, image, 0, 0);
-        if (shared) XShmGetImage(display, root, image, x, y, AllPlanes);
-    }
-    // Pixels as 0xRRGGBB below a top byte of no meaning, row by row.
-    const std::uint32_t* begin() const { return reinterpret_cast<std::uint32_t*>(image->data); }
-    const std::uint32_t* end() const { return begin() + area.width * area.height; }
-
-    Display* display;
-    Rect area;
-    Window root = DefaultRootWindow(display);
-    XShmSegmentInfo shm{};
-    XImage* image;
-    bool shared;
-};
-
 // A connection to the X server of $DISPLAY, or to a private Xvfb started for it and ended with
 // it (DISPLAY names it from then on).
 struct Client : Desktop {
@@ -85,7 +53,7 @@ struct Client : Desktop {
         XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask),
             XSync(display, 0);
     }
-    ~Client() { grab.reset(), XCloseDisplay(display); }
+    ~Client() { Release(), XCloseDisplay(display); }
 
     // The top-level windows mapped since the last call, of which the last is given the keyboard
     // as a window manager would, and can be asked to close.
@@ -125,15 +93,35 @@ struct Client : Desktop {
         XFlush(display);
     }
 
+    // An area of the screen, valid until the next is taken: through shared memory, about a
+    // millisecond for a whole screen, where the server can attach it, else over the connection.
     Picture Take(Rect area) override {
-        if (!grab || grab->area != area) grab.emplace(display, area);
-        return grab->Take(), Picture{area.width, area.height, 1, {grab->begin(), grab->end()}};
+        const auto [x, y, w, h] = area;
+        if (image == nullptr || image->width != w || image->height != h) {
+            Release();
+            image = XShmCreateImage(display, DefaultVisual(display, 0), 24, ZPixmap, 0, &shm,
+                                    unsigned(w), unsigned(h));
+            shm.shmaddr = image->data = static_cast<char*>(
+                shmat(shm.shmid = shmget(IPC_PRIVATE, size_t(w * h * 4), 0600), 0, 0));
+            shared = XShmQueryExtension(display) && XShmAttach(display, &shm) && XSync(display, 0);
+            shmctl(shm.shmid, IPC_RMID, nullptr);  // freed once both sides have let go of it
+        }
+        const Window root = DefaultRootWindow(display);
+        if (!shared) XGetSubImage(display, root, x, y, w, h, AllPlanes, ZPixmap, image, 0, 0);
+        if (shared) XShmGetImage(display, root, image, x, y, AllPlanes);
+        return {w, h, 1, {reinterpret_cast<const std::uint32_t*>(image->data), size_t(w * h)}};
+    }
+    void Release() {
+        if (image != nullptr && shared) XShmDetach(display, &shm);
+        if (image != nullptr) shmdt(std::exchange(image->data, nullptr)), XDestroyImage(image);
     }
 
     std::optional<Process> server;  // ended after the connection has closed
     Display* display;
     Window shown = 0;
-    std::optional<Grab> grab;
+    XShmSegmentInfo shm{};
+    XImage* image = nullptr;
+    bool shared = false;
 };
 
 }  // namespace blokka::x11
