@@ -20,7 +20,7 @@ namespace blokka::e2e {
 using namespace support;
 
 inline constexpr int kWidth = kClientWidth, kHeight = kClientHeight;
-inline constexpr std::uint32_t kDarkInside = 0x313431;
+inline constexpr std::uint32_t kDarkInside = 0x313431, kGrey = 0x808080;
 
 // The program under test: this build's, or the one BLOKKA_UNDER_TEST names (an installed copy,
 // or a Windows program, which runs under the Wine wrapper BLOKKA_WINE names or, by default, the
@@ -69,7 +69,7 @@ inline std::string ServerName(const ::testing::TestParamInfo<Server>& info) {
 struct Blokka {
     explicit Blokka(Server server, Strings command = CommandUnderTest(),
                     std::chrono::seconds patience = 20s)
-        : desk(StartDesktop(server)), process(command) {
+        : wayland(server == Server::Wayland), desk(StartDesktop(server)), process(command) {
         auto shown = [&] {
             desk->TakeShown(), frame = desk->place;
             client = {frame.x, frame.y + frame.height - kHeight, kWidth, kHeight};
@@ -94,16 +94,25 @@ struct Blokka {
     }
     // Item `item` of bar menu `menu` (0 "Игра", 1 "Настройки") and item `sub` of its submenu
     // unless -1, counted from 0 as keys reach them: greyed items and separators left out, and
-    // past the last round to the first. A click opens the bar menu and keys walk it: the display
-    // server hands them on after the click, and Qt hands keys to an open menu.
+    // past the last round to the first. A click opens the bar menu and keys walk it. On X11 the
+    // server and Qt keep clicks and keys in order, so that a session's input may be queued at
+    // once; a Wayland menu takes keys only once it shows, so there they wait for it to cover the
+    // client area's grey margin, and the next input waits for it to go.
     void Choose(int menu, int item, int sub = -1) {
         Strings keys{menu == 0 ? "Down" : "Right"};  // the click chose no item
         keys.insert(keys.end(), size_t(item), "Down");
         if (sub >= 0) keys.push_back("Right"), keys.insert(keys.end(), size_t(sub), "Down");
         keys.push_back("Return");
-        desk->Click(frame.x + 15, client.y - 10, 1), desk->Keys(keys);
+        auto open = [&] {
+            return desk->Take({client.x + 20, client.y + 2, 1, 1}).At(0, 0) != kGrey;
+        };
+        desk->Click(frame.x + 15, client.y - 10, 1);
+        if (wayland && !WaitUntil(open)) throw std::runtime_error("no menu opened");
+        desk->Keys(keys);
+        if (wayland) WaitUntil([&] { return !open(); });
     }
 
+    bool wayland;
     std::unique_ptr<Desktop> desk;
     Process process;
     Rect frame, client;

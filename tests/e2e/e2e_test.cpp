@@ -19,9 +19,9 @@ TEST_P(Window, MapsTitledAndGrey265By370UnderItsMenuBarAndEndsByItsCloseBox) {
     Blokka game(GetParam());
     EXPECT_EQ(game.desk->title, "Блокка");
     EXPECT_EQ(game.frame.width, kWidth);
-    EXPECT_EQ(game.At(2, 0), 0x808080u);  // the client area's top left and bottom left
-    EXPECT_EQ(game.At(2, kHeight - 1), 0x808080u);
-    EXPECT_NE(game.At(2, -1), 0x808080u);
+    EXPECT_EQ(game.At(2, 0), kGrey);  // the client area's top left and bottom left
+    EXPECT_EQ(game.At(2, kHeight - 1), kGrey);
+    EXPECT_NE(game.At(2, -1), kGrey);
     if (GetParam() == Server::Wayland) {  // its desktop entry's name, Fusion's menu bar of 19
         EXPECT_EQ(game.desk->app, "org.blokka.Blokka");
         EXPECT_EQ(game.frame.height, kHeight + 19);
