@@ -29,61 +29,61 @@ TEST_P(MoveTest, GoesWhereTheWayIsFreeAndOnlyAFallRestartsTheInterval) {
     Key(c.key);
     EXPECT_EQ(Board(first, 20), Half(c.rows, 1));
     EXPECT_EQ(fake.restarts, int(c.restarts));
-    EXPECT_TRUE(Holds());
+    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Directions, MoveTest, ::testing::Values(
-    MoveCase{"left, free beside diagonal fixed cells", 1, 0, key::Left, {
+    MoveCase{"left_free_beside_diagonal_fixed_cells", 1, 0, key::Left, {
         "..#....... ..#.......",
         "...oooo... ..oooo....",
         "..#....... ..#......."}},
-    MoveCase{"left, blocked by a fixed cell", 6, 0, key::Left, {
+    MoveCase{"left_blocked_by_a_fixed_cell", 6, 0, key::Left, {
         "....o..... ....o.....",
         "..#ooo.... ..#ooo...."}},
-    MoveCase{"left, at the wall: never into the row above", 1, 0, key::Left, {
+    MoveCase{"left_at_the_wall_never_into_the_row_above", 1, 0, key::Left, {
         ".......... ..........",
         "oooo...... oooo......"}},
-    MoveCase{"right, free beside diagonal fixed cells", 1, 0, key::Right, {
+    MoveCase{"right_free_beside_diagonal_fixed_cells", 1, 0, key::Right, {
         ".......#.. .......#..",
         "...oooo... ....oooo..",
         ".......#.. .......#.."}},
-    MoveCase{"right, blocked by a fixed cell", 7, 1, key::Right, {
+    MoveCase{"right_blocked_by_a_fixed_cell", 7, 1, key::Right, {
         ".....o.... .....o....",
         "....oo#... ....oo#...",
         "....o..... ....o....."}},
-    MoveCase{"right, at the wall: never into the row below", 1, 0, key::Right, {
+    MoveCase{"right_at_the_wall_never_into_the_row_below", 1, 0, key::Right, {
         "......oooo ......oooo",
         ".......... .........."}},
-    MoveCase{"down, free beside diagonal fixed cells", 5, 0, key::Down, {
+    MoveCase{"down_free_beside_diagonal_fixed_cells", 5, 0, key::Down, {
         "....oo.... ..........",
         "...oo..... ....oo....",
         "..#...#... ..#oo.#..."}, true},
-    MoveCase{"down onto a fixed cell: fixed at once", 3, 0, key::Down, {
+    MoveCase{"down_onto_a_fixed_cell_fixed_at_once", 3, 0, key::Down, {
         "......o... ......3...",
         "....ooo... ....333...",
         "......#... ......#..."}},
-    MoveCase{"down onto the floor: fixed at once, the full row left for the tick", 2, 2, key::Down, {
+    MoveCase{"down_onto_the_floor_fixed_at_once_the_full_row_left_for_the_tick", 2, 2, key::Down, {
         ".ooo...... .333......",
         "###o###### ###3######"}},
-    MoveCase{"drop onto the first fixed cells below, the full row left for the tick", 6, 2, key::Space, {
+    MoveCase{"drop_onto_the_first_fixed_cells_below_the_full_row_left_for_the_tick", 6, 2, key::Space, {
         ".ooo...... ..........",
         "..o....... ..........",
         ".......... .333......",
         "##.####### ##3#######"}, true},
-    MoveCase{"drop of a resting figure: nothing, the tick fixes it", 4, 0, key::Space, {
+    MoveCase{"drop_of_a_resting_figure_nothing_the_tick_fixes_it", 4, 0, key::Space, {
         "oo........ oo........",
         "oo........ oo........"}},
-    MoveCase{"turn, blocked by the floor", 1, 0, key::Up, {
+    MoveCase{"turn_blocked_by_the_floor", 1, 0, key::Up, {
         "...oooo... ...oooo...",
-        ".......... .........."}}), kByWhat);
+        ".......... .........."}}), ::testing::PrintToStringParamName());
 // clang-format on
 
 struct TurnCase {
     int type, from, pivot, newPivot;
 };
 void PrintTo(const TurnCase& c, std::ostream* os) {
-    *os << "type " << c.type << " from " << c.from << " at " << c.pivot << " turns at "
+    *os << "type_" << c.type << "_from_" << c.from << "_at_" << c.pivot << "_turns_at_"
         << c.newPivot;
 }
 
@@ -109,10 +109,9 @@ TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTake
     EXPECT_EQ(Falling(), after);
     EXPECT_EQ(game.Rotation, to);
     std::vector<int> changed;  // and nothing else is repainted
-    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
-                                  std::back_inserter(changed));
+    std::ranges::set_symmetric_difference(before, after, std::back_inserter(changed));
     EXPECT_EQ(fake.Painted(), std::ssize(changed));
-    EXPECT_TRUE(Holds());
+    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
 // Edge rows and columns of each rule, and a place where only the general rule holds.
@@ -126,6 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
         {5, 0, 5, 15},  {5, 0, 15, 15},   {5, 1, 30, 29},   {5, 1, 29, 29},   {6, 0, 185, 185},
         {6, 1, 21, 22}, {6, 1, 29, 29},   {6, 2, 25, 25},   {6, 3, 30, 29},   {6, 3, 29, 29},
         {7, 0, 5, 15},  {7, 0, 15, 15},   {7, 1, 30, 29},   {7, 1, 29, 29}}),
-    kByWhat);
+    ::testing::PrintToStringParamName());
 
 }  // namespace blokka::testing

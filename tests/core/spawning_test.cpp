@@ -10,7 +10,7 @@ struct SpawnCase {
     int type;
     std::string rows;
 };
-void PrintTo(const SpawnCase& c, std::ostream* os) { *os << "type " << c.type; }
+void PrintTo(const SpawnCase& c, std::ostream* os) { *os << "type_" << c.type; }
 
 class SpawnTest : public GameTest, public ::testing::WithParamInterface<SpawnCase> {};
 
@@ -31,7 +31,7 @@ TEST_P(SpawnTest, ItWaitsInTheBoxAsItWillComeInButAnyOfItsCellsTakenEndsTheGameW
         fake.Tick();
         EXPECT_EQ(game.GameOver, 1);
         EXPECT_EQ(Board(1, 2), board);  // nothing of the figure came in
-        EXPECT_TRUE(Holds());
+        EXPECT_EQ(BrokenInvariant(game, fake), "");
     }
 }
 
@@ -41,6 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SpawnCase{3, ".....o.... ...ooo...."}, SpawnCase{4, "....oo.... ....oo...."},
                       SpawnCase{5, "....oo.... ...oo....."}, SpawnCase{6, "....o..... ...ooo...."},
                       SpawnCase{7, "...oo..... ....oo...."}),
-    kByWhat);
+    ::testing::PrintToStringParamName());
 
 }  // namespace blokka::testing

@@ -30,13 +30,13 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     EXPECT_EQ(fake.seed, 5025.25f);
     EXPECT_EQ(fake.Timer(), "on 350");
     EXPECT_EQ(fake.draws, 0u);
-    EXPECT_TRUE(Holds());
+    EXPECT_EQ(BrokenInvariant(game, fake), "");
     game.mnuFiguresABC_Click();  // the first figure comes at random even so, the next in turn
     fake.Script({7, 1, 2});
     fake.Tick();
     EXPECT_EQ(game.CurType, 7);
     EXPECT_EQ(game.NextType, 1);
-    EXPECT_TRUE(Holds());
+    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
 }  // namespace blokka::testing

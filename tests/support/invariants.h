@@ -6,6 +6,7 @@
 // record in its range, the timer, every menu mark, and all 208 display cells and the label as the
 // record says. BrokenInvariant gives "" when all holds, else the first thing that is broken.
 
+#include <ranges>
 #include <sstream>
 #include <string>
 
@@ -16,10 +17,17 @@ namespace blokka::testing {
 
 inline bool In(int value, int low, int high) { return value >= low && value <= high; }
 
-// The mark an item must carry, or -1 for an item without one; `on` colours are on.
-inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item, int on) {
-    const int n = int(item);
-    const auto from = [n](MenuItem first, MenuItem last) {
+// The cells of a figure of `type` in `rotation` around `pivot`, ascending.
+inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
+    std::vector<int> cells;
+    for (int offset : kFigures.at(type).orientations.at(rotation)) cells.push_back(pivot + offset);
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+// Whether an item must carry its mark; `on` colours are on.
+inline bool WantedMark(const GameState& g, const FakeWindow& w, MenuItem item, int on) {
+    const auto from = [n = int(item)](MenuItem first, MenuItem last) {
         return In(n, int(first), int(last)) ? n - int(first) : -1;
     };
     using M = MenuItem;
@@ -28,13 +36,13 @@ inline int WantedMark(const GameState& g, const FakeWindow& w, MenuItem item, in
     if (int i = from(M::mnuESC0, M::mnuESC3); i >= 0) return g.EscAction == i;
     if (int i = from(M::mnuSpeed50, M::mnuSpeed1000); i >= 0) return w.interval == 50 * (i + 1);
     if (int i = from(M::mnuBackColor1, M::mnuBackColor3); i >= 0) return g.BackMode == i + 1;
-    if (int i = from(M::mnuColor1, M::mnuColor7); i >= 0) return g.ColorOn(i + 1);
+    if (int i = from(M::mnuColor1, M::mnuColor7); i >= 0) return g.ColorOn(i + 1) == 1;
     if (int i = from(M::mnuFigures0, M::mnuFigures2); i >= 0) return g.RepeatMode == i;
     if (item == M::mnuColors7) return on == 7;
     if (item == M::mnuColors1) return on == 1;
-    if (item == M::mnuFiguresABC) return g.InTurn;
-    if (item == M::mnuMouse) return g.MouseMode;
-    return -1;
+    if (item == M::mnuFiguresABC) return g.InTurn == 1;
+    if (item == M::mnuMouse) return g.MouseMode == 1;
+    return false;
 }
 
 inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
@@ -66,21 +74,17 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
     }
     if (falling != (figure ? 4 : 0)) fail(falling, " falling cells with type ", g.CurType);
     if (figure && In(g.Rotation, 0, kFigures[g.CurType].orientationCount - 1)) {
-        for (int offset : kFigures[g.CurType].orientations[g.Rotation]) {
-            const int n = g.Pivot + offset;
+        for (int n : FigureCells(g.CurType, g.Rotation, g.Pivot))
             if (!In(n, 1, 200) || g.CellState(n) != kFalling || g.CellColor(n) != g.CurColor)
                 fail("type ", g.CurType, "/", g.Rotation, " at ", g.Pivot, " lacks cell ", n);
-        }
     } else if (figure) {
         fail("type ", g.CurType, " has no orientation ", g.Rotation);
     }
     if (w.interval % 50 != 0 || !In(w.interval, 50, 1000)) fail("interval ", w.interval);
     if (g.GameOver == 1 && w.timerOn) fail("the timer runs after the game is over");
-    for (const MenuEntry& e : kMenuTree) {
-        if (e.item != MenuItem::None &&
-            w.Checked(e.item) != (WantedMark(g, w, e.item, colorsOn) == 1))
+    for (const MenuEntry& e : kMenuTree)
+        if (e.item != MenuItem::None && w.Checked(e.item) != WantedMark(g, w, e.item, colorsOn))
             fail("the mark of ", e.name);
-    }
     // The screen. The box shows the waiting figure, or nothing after a game over; from a new
     // game to its first figure it may show either.
     const int s = g.CellSize, empty = 7 + g.BackMode;
@@ -92,18 +96,16 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
         if (!box && w.picture[k] != (g.CellColor(k) != 0 ? g.CellColor(k) : empty))
             fail("cell ", k, " shows picture ", w.picture[k]);
     }
-    const auto boxShows = [&](bool next) {
-        for (int k = 201; k <= kDisplayCells; ++k) {
-            const auto& cells = kFigures[next ? g.NextType : 0].boxCells;
-            const bool on = next && std::find(cells.begin(), cells.end(), k) != cells.end();
-            if (w.picture[k] != (on ? g.NextColor : empty)) return false;
-        }
-        return true;
+    const auto boxShows = [&](int type) {  // type 0 has no cells in the box
+        return std::ranges::all_of(std::views::iota(201, kDisplayCells + 1), [&](int k) {
+            const bool on = std::ranges::count(kFigures[type].boxCells, k) != 0;
+            return w.picture[k] == (on ? g.NextColor : empty);
+        });
     };
     const bool waiting = g.GameOver == 0 && g.NextType != 0;
-    const bool fresh = waiting && g.CurType == 0 &&
-                       std::count(g.CellState.begin(), g.CellState.end(), 0) == kBoardCells;
-    if (!boxShows(waiting) && !(fresh && boxShows(false))) fail("the box is wrong");
+    const bool fresh =
+        waiting && g.CurType == 0 && std::ranges::count(g.CellState, 0) == kBoardCells;
+    if (!boxShows(waiting ? g.NextType : 0) && !(fresh && boxShows(0))) fail("the box is wrong");
     if (w.label != std::pair{10 + 10 * s, 20 * s - 8}) fail("the label is misplaced");
     if (w.caption != (g.Score == 0 ? "" : "Счет: " + std::to_string(g.Score)) ||
         w.labelColor != (g.Score == 32000 ? 0x800000u : 0u))
