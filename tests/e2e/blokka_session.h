@@ -34,19 +34,13 @@ inline Strings CommandUnderTest() {
             program};
 }
 
-// The game allows one instance per user through an abstract socket, which belongs to a network
-// namespace: in one of its own the program under test meets no other copy of the game. Where the
-// build found namespaces allowed, the tests of the real program run side by side on that.
-struct Isolated : ::testing::Environment {
-    void SetUp() override {
-        if (unshare(CLONE_NEWNET) != 0 && BLOKKA_SIDE_BY_SIDE) GTEST_FAIL() << "no namespace";
-    }
-};
-inline auto* const kIsolated = ::testing::AddGlobalTestEnvironment(new Isolated);
-
-// Xvfb, or a headless sway at two pixels to a point.
+// Xvfb, or a headless sway at two pixels to a point, in a network namespace of its own. The game
+// allows one instance per user through an abstract socket, which belongs to a network namespace:
+// in a new one the program under test meets no other copy of the game. Where the build found
+// namespaces allowed, the tests of the real program run side by side on that.
 enum class Server { X11, Wayland };
 inline std::unique_ptr<Desktop> StartDesktop(Server server) {
+    if (unshare(CLONE_NEWNET) != 0 && BLOKKA_SIDE_BY_SIDE) throw std::runtime_error("no namespace");
     if (server == Server::X11) return std::make_unique<x11::Client>(true);
     return std::make_unique<wayland::Client>(2);
 }

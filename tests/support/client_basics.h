@@ -95,7 +95,6 @@ struct Desktop {
     virtual int TakeShown() = 0;
     virtual void Close() = 0;                     // that window, as by its close box
     virtual void Keys(const Strings& names) = 0;  // real key presses by X names ("Left", "p")
-    virtual void Press(unsigned code) = 0;        // the key at X key code `code` on a US keyboard
     // The pointer onto `x`, `y`, and a click of `button` (1 left, 2 middle, 3 right) unless 0.
     virtual void Click(int x, int y, unsigned button = 0) = 0;
     virtual Picture Take(Rect area) = 0;

@@ -6,7 +6,6 @@
 // pictures through grim, keys through wtype and a virtual pointer of its own.
 
 #include <wayland-client.h>
-#include <xkbcommon/xkbcommon.h>
 
 #include <QImage>
 #include <QJsonArray>
@@ -17,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -46,23 +46,23 @@ struct Client : Desktop {
             << "xwayland disable\noutput * resolution " << 1000 * scale << 'x' << 1000 * scale
             << " scale " << scale << "\ndefault_border none\ndefault_floating_border none\n"
             << "for_window [app_id=.*] floating enable\n";
-        sway.emplace(Strings{"env", "-u", "WAYLAND_DISPLAY", "-u", "DISPLAY", "-u", "SWAYSOCK",
-                             "XDG_RUNTIME_DIR=" + runtime.path.string(), "WLR_BACKENDS=headless",
-                             "WLR_LIBINPUT_NO_DEVICES=1", "WLR_RENDERER=pixman", "unshare", "-U",
-                             "--map-user=1000", "--map-group=1000", "sway", "-c",
+        // Sway would take a SWAYSOCK it finds for its own socket.
+        setenv("XDG_RUNTIME_DIR", folder, 1), unsetenv("SWAYSOCK"), unsetenv("DISPLAY");
+        setenv("WLR_BACKENDS", "headless", 1), setenv("WLR_RENDERER", "pixman", 1);
+        sway.emplace(Strings{"unshare", "-U", "--map-user=1000", "--map-group=1000", "sway", "-c",
                              config / "config"});
         const auto ipc = config / ("sway-ipc.1000." + std::to_string(sway->pid) + ".sock");
         if (!WaitUntil([&] { return exists(ipc) && exists(config / "wayland-1"); }))
             throw std::runtime_error("no sway");
-        setenv("XDG_RUNTIME_DIR", folder, 1), setenv("WAYLAND_DISPLAY", "wayland-1", 1);
-        setenv("SWAYSOCK", ipc.c_str(), 1), setenv("QT_QPA_PLATFORM", "wayland", 1);
-        unsetenv("DISPLAY"), setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);  // as on X11
+        setenv("WAYLAND_DISPLAY", "wayland-1", 1), setenv("SWAYSOCK", ipc.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "wayland", 1), setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
         keyboard.emplace(Strings{"wtype", "-s", "86400000"});  // for the programs to come, too
         auto typing = [] {
             return Output("swaymsg -t get_seats").find("\"keyboard\"") != std::string::npos;
         };
         if (!WaitUntil(typing)) throw std::runtime_error("no keyboard");
-        if ((display = wl_display_connect(nullptr)) == nullptr) throw std::runtime_error("no sway");
+        display.reset(wl_display_connect(nullptr));
+        if (display == nullptr) throw std::runtime_error("no sway");
         static constexpr wl_registry_listener kListener = {
             [](void* self, wl_registry* registry, std::uint32_t name, const char* interface,
                std::uint32_t) {
@@ -71,14 +71,11 @@ struct Client : Desktop {
                         wl_registry_bind(registry, name, &kPointerManager, 1));
             },
             [](void*, wl_registry*, std::uint32_t) {}};
-        wl_registry_add_listener(wl_display_get_registry(display), &kListener, this);
-        if (wl_display_roundtrip(display) < 0 || manager == nullptr)
+        wl_registry_add_listener(wl_display_get_registry(display.get()), &kListener, this);
+        if (wl_display_roundtrip(display.get()) < 0 || manager == nullptr)
             throw std::runtime_error("no virtual pointer");
         wl_proxy_marshal_flags(manager, 0, &kPointer, 1, 0, nullptr, nullptr);
-        wl_display_roundtrip(display);
-    }
-    ~Client() {
-        if (display != nullptr) wl_display_disconnect(display);
+        wl_display_roundtrip(display.get());
     }
 
     // The windows in sway's tree, each a node with an application id; the last of them is taken
@@ -112,20 +109,10 @@ struct Client : Desktop {
         return {image.width(), image.height(), scale, {rgb, rgb + image.width() * image.height()}};
     }
 
-    // The keys in turn, by one wtype; a key code by its symbol on a US keyboard.
     void Keys(const Strings& names) override {
         std::string wtype = "wtype";
         for (const auto& name : names) wtype += " -k " + name;
         if (std::system(wtype.c_str()) != 0) throw std::runtime_error("failed: " + wtype);
-    }
-    void Press(unsigned code) override {
-        static xkb_keymap* const us =  // kept for the process's life
-            xkb_keymap_new_from_names(xkb_context_new({}), nullptr, {});
-        const xkb_keysym_t* symbols = nullptr;
-        char name[64];
-        if (xkb_keymap_key_get_syms_by_level(us, code, 0, 0, &symbols) > 0 &&
-            xkb_keysym_get_name(symbols[0], name, sizeof name) > 0)
-            Keys({name});
     }
     // Twice onto the target, as the first move only enters a window; back to the corner after,
     // off the window, as the pictures show the pointer.
@@ -144,7 +131,7 @@ struct Client : Desktop {
     int scale;
     QImage image;  // the last picture taken
     std::optional<Process> sway, keyboard;
-    wl_display* display = nullptr;
+    std::unique_ptr<wl_display, void (*)(wl_display*)> display{nullptr, wl_display_disconnect};
     wl_proxy* manager = nullptr;
     std::set<int> seen;  // the windows shown so far, by id
     int last = 0;

@@ -11,7 +11,6 @@
 #include <X11/extensions/XTest.h>
 #include <sys/shm.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -83,9 +82,9 @@ struct Client : Desktop {
     }
     void Key(unsigned code, bool down) { XTestFakeKeyEvent(display, code, down, 0); }
     void Keys(const Strings& names) override {
-        for (const auto& name : names) Press(Code(name));
+        for (const auto& name : names) Key(Code(name), true), Key(Code(name), false);
+        XFlush(display);
     }
-    void Press(unsigned code) override { Key(code, true), Key(code, false), XFlush(display); }
     void Click(int x, int y, unsigned button = 0) override {
         XTestFakeMotionEvent(display, 0, x, y, 0);
         for (const bool down : {true, false})
