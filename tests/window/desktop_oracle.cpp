@@ -47,8 +47,7 @@ QJsonObject State(blokka::frmMain& window) {
             // The timer's interval counts only while it runs, as the page sets it only then.
             {"timer",
              layer.TimerEnabled() ? QJsonArray{true, layer.TimerInterval()} : QJsonArray{false}},
-            {"menus", QJsonArray::fromStringList(Describe(window.menuBar()))},
-            {"ended", false}};
+            {"menus", QJsonArray::fromStringList(Describe(window.menuBar()))}};
 }
 
 }  // namespace
@@ -81,9 +80,7 @@ int main(int argc, char* argv[]) {
         if (what == "tick" && window.layer().TimerEnabled()) window.game().tmrMain_Timer();
         if (what == "item") window.findChild<QAction*>(step[1])->trigger();
         if (what == "key") {
-            const auto key = Qt::Key(step[1].toInt());
-            const QString text = key < Qt::Key_Escape ? QString(QChar(key)).toLower() : QString();
-            QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, text,
+            QTest::sendKeyEvent(QTest::Click, window.windowHandle(), Qt::Key(step[1].toInt()), "",
                                 Qt::KeyboardModifiers(step[2].toInt()));
         }
         const auto at = [&] { return QPoint(step[1].toInt(), step[2].toInt()); };
