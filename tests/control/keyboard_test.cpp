@@ -44,8 +44,9 @@ TEST_F(KeyboardTest, WhilePausedNoOtherKeyActsAndAfterAGameOverNoKeyNorThePauseI
         const GameState before = game;
         fake.ForgetPaints();
         for (int code = 0; code < 256; ++code)
-            if (over ||
-                (code != key::Escape && !std::ranges::count(kResuming, code, &KeyCase::code)))
+            if (over || (code != key::Escape &&
+                         std::none_of(std::begin(kResuming), std::end(kResuming),
+                                      [&](const KeyCase& k) { return k.code == code; })))
                 Key(code);
         if (over) game.mnuPause_Click();
         EXPECT_EQ(State(), before);

@@ -109,7 +109,8 @@ TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTake
     EXPECT_EQ(Falling(), after);
     EXPECT_EQ(game.Rotation, to);
     std::vector<int> changed;  // and nothing else is repainted
-    std::ranges::set_symmetric_difference(before, after, std::back_inserter(changed));
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
+                                  std::back_inserter(changed));
     EXPECT_EQ(fake.Painted(), std::ssize(changed));
     EXPECT_EQ(BrokenInvariant(game, fake), "");
 }

@@ -15,7 +15,7 @@ TEST_F(StartupTest, ASecondInstanceEndsWithoutTouchingAnything) {
     game.Form_Load();
     EXPECT_TRUE(fake.ended);
     EXPECT_EQ(State(), GameState{});
-    EXPECT_EQ(std::ranges::count(fake.created, 0) + std::ranges::count(fake.paints, 0), 2 * 209);
+    EXPECT_EQ(Count(fake.created, 0) + Count(fake.paints, 0), 2 * 209);
 }
 
 TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigureOnTheFirstTick) {
@@ -25,7 +25,7 @@ TEST_F(StartupTest, SetsTheDefaultsPaintsTheDarkBoardAndBringsARandomFirstFigure
     defaults.ColorOn.Fill(1);
     EXPECT_EQ(State(), defaults);
     // Img(1) belongs to the window from the start; the time of day seeds the random source.
-    EXPECT_EQ(std::ranges::count(fake.created, 1), 207);
+    EXPECT_EQ(Count(fake.created, 1), 207);
     EXPECT_EQ(fake.created[1], 0);
     EXPECT_EQ(fake.seed, 5025.25f);
     EXPECT_EQ(fake.Timer(), "on 350");

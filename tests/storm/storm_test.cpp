@@ -87,8 +87,8 @@ TEST(Storm, NoSequenceOfEventsInAnyStateBreaksTheRecordTheMarksOrTheScreen) {
                    << "\nlast events: " << ::testing::PrintToString(last);
         }
     }
-    EXPECT_EQ(std::ranges::count(moods, 0), 0)
-        << "storm seed " << seed << " left a state unreached: " << ::testing::PrintToString(moods);
+    EXPECT_EQ(Count(moods, 0), 0) << "storm seed " << seed
+                                  << " left a state unreached: " << ::testing::PrintToString(moods);
 }
 
 }  // namespace blokka::testing

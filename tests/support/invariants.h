@@ -6,6 +6,7 @@
 // record in its range, the timer, every menu mark, and all 208 display cells and the label as the
 // record says. BrokenInvariant gives "" when all holds, else the first thing that is broken.
 
+#include <algorithm>
 #include <ranges>
 #include <sstream>
 #include <string>
@@ -16,6 +17,11 @@
 namespace blokka::testing {
 
 inline bool In(int value, int low, int high) { return value >= low && value <= high; }
+
+// How often `value` stands in `range` (the browser build's library has no ranges algorithms).
+long Count(const auto& range, const auto& value) {
+    return std::count(std::begin(range), std::end(range), value);
+}
 
 // The cells of a figure of `type` in `rotation` around `pivot`, ascending.
 inline std::vector<int> FigureCells(int type, int rotation, int pivot) {
@@ -97,14 +103,13 @@ inline std::string BrokenInvariant(const GameState& g, const FakeWindow& w) {
             fail("cell ", k, " shows picture ", w.picture[k]);
     }
     const auto boxShows = [&](int type) {  // type 0 has no cells in the box
-        return std::ranges::all_of(std::views::iota(201, kDisplayCells + 1), [&](int k) {
-            const bool on = std::ranges::count(kFigures[type].boxCells, k) != 0;
-            return w.picture[k] == (on ? g.NextColor : empty);
-        });
+        for (int k = 201; k <= kDisplayCells; ++k)
+            if (w.picture[k] != (Count(kFigures[type].boxCells, k) != 0 ? g.NextColor : empty))
+                return false;
+        return true;
     };
     const bool waiting = g.GameOver == 0 && g.NextType != 0;
-    const bool fresh =
-        waiting && g.CurType == 0 && std::ranges::count(g.CellState, 0) == kBoardCells;
+    const bool fresh = waiting && g.CurType == 0 && Count(g.CellState, 0) == kBoardCells;
     if (!boxShows(waiting ? g.NextType : 0) && !(fresh && boxShows(0))) fail("the box is wrong");
     if (w.label != std::pair{10 + 10 * s, 20 * s - 8}) fail("the label is misplaced");
     if (w.caption != (g.Score == 0 ? "" : "Счет: " + std::to_string(g.Score)) ||

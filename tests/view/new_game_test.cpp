@@ -32,8 +32,8 @@ TEST_F(NewGameTest,
     expected.CurType = expected.CurColor = expected.Rotation = expected.Score = 0;
     expected.RepeatLeft = expected.RepeatMode, expected.MouseCell = 0;
     EXPECT_EQ(State(), expected);
-    EXPECT_EQ(std::ranges::count(fake.paints, 1), 208);  // every cell once, with the background
-    EXPECT_EQ(std::ranges::count(fake.picture, 9), 208);
+    EXPECT_EQ(Count(fake.paints, 1), 208);  // every cell once, with the background
+    EXPECT_EQ(Count(fake.picture, 9), 208);
     EXPECT_EQ(fake.Timer(), "on 500");
     EXPECT_EQ(fake.restarts, 3);
     EXPECT_EQ(fake.draws, draws);
