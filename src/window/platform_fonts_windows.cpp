@@ -23,11 +23,17 @@ QFont withWindowsFaces(QFont font) {
 
 }  // namespace
 
-// The menus have fonts of their own, which the application's font does not change.
+// The menus have fonts of their own, which the application's font does not change. Their text
+// is drawn by DirectWrite, which Qt takes for a font that asks for no hinting: through GDI the
+// menus' popups, unlike the bar, come out under Wine in thin grey stems, half their ink on each
+// of two pixels. DirectWrite lays the glyphs out as the face designs them, as Windows' own
+// modern text is, the same in the bar and in every popup.
 void usePlatformFonts() {
     QApplication::setFont(withWindowsFaces(QApplication::font()));
     for (const char* widget : {"QMenuBar", "QMenu"}) {
-        QApplication::setFont(withWindowsFaces(QApplication::font(widget)), widget);
+        QFont font = withWindowsFaces(QApplication::font(widget));
+        font.setHintingPreference(QFont::PreferNoHinting);
+        QApplication::setFont(font, widget);
     }
 }
 

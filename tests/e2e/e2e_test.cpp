@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ranges>
+#include <vector>
 
 #include "blokka_session.h"
 
@@ -96,6 +99,55 @@ TEST_P(Play, RealKeysAndClicksReachTheGameAndItsMenusAndAGameLeftToItselfRunsToI
 
 // What only the Windows program has, under Wine, where Alt+F4 is the system's own way to close a
 // window: the game takes every key, but not that one.
+// A menu's items are inked as dark as the bar's captions: of their ink (neutral pixels with every
+// channel below 200), over half is dark (every channel at most 0x60), where text drawn thin and
+// grey has a tenth. The bar is read with "Настройки" open, its submenu "Размер" where it differs
+// from what showed before it opened; its marked and highlighted items are blue, not ink.
+TEST(Windows, AMenusItemsAreInkedAsDarkAsTheMenuBarsCaptions) {
+    Blokka game(Server::X11);
+    const Rect area{game.frame.x, game.frame.y, kWidth + 200, game.frame.height};
+    const int bar = game.frame.height - kHeight;
+    auto take = [&] {
+        const Picture shot = game.desk->Take(area);
+        return std::vector(shot.pixels.begin(), shot.pixels.end());
+    };
+    auto darkShare = [&](const std::vector<std::uint32_t>& shown, auto counts) {
+        int ink = 0, dark = 0;
+        for (int i = 0; i < int(shown.size()); ++i) {
+            const int r = shown[i] >> 16 & 255, g = shown[i] >> 8 & 255, b = shown[i] & 255;
+            if (counts(i) && std::max({r, g, b}) < 200 && std::abs(r - b) < 16)
+                ++ink, dark += std::max({r, g, b}) <= 0x60;
+        }
+        return double(dark) / std::max(ink, 1);
+    };
+    game.desk->Keys({"p"});  // paused, the board stays as it is
+    game.desk->Click(game.frame.x + 15, game.client.y - 10, 1), game.desk->Keys({"Right"});
+    std::vector<std::uint32_t> before;
+    auto open = [&] {
+        return ((before = take())[size_t((bar + 2) * area.width + 60)] & 0xffffff) != kGrey;
+    };
+    ASSERT_TRUE(WaitUntil(open));
+    game.desk->Keys({"Right"});
+    std::vector<std::uint32_t> after;
+    auto changed = [&](int i) { return i / area.width >= bar && after[i] != before[i]; };
+    auto all = std::views::iota(0, int(before.size()));
+    ASSERT_TRUE(
+        WaitUntil([&] { return after = take(), std::ranges::count_if(all, changed) > 4000; }));
+    // Inside the submenu's frame, whose lines are grey.
+    const auto [low, high] = std::ranges::minmax(all | std::views::filter(changed));
+    auto inside = [&](int i) {
+        const int x = i % area.width;
+        return changed(i) && i / area.width > low / area.width + 3 &&
+               i / area.width < high / area.width - 3 && x > low % area.width + 3 &&
+               x < high % area.width - 3;
+    };
+    const double captions = darkShare(before, [&](int i) { return i / area.width < bar; });
+    EXPECT_GT(darkShare(after, inside), 0.4) << "the bar's captions: " << captions;
+    game.desk->Keys({"Escape", "Escape"});
+    game.desk->Close();
+    EXPECT_EQ(game.process.WaitExit(), 0);
+}
+
 TEST(Windows, AltF4EndsTheProgram) {
     Blokka game(Server::X11);
     auto& x = static_cast<x11::Client&>(*game.desk);  // only X11 holds keys
