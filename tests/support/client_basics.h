@@ -93,7 +93,6 @@ struct Desktop {
     // frame included) and, on Wayland, the application id `app` tell of the one shown last as it
     // is now.
     virtual int TakeShown() = 0;
-    virtual void Close() = 0;                     // that window, as by its close box
     virtual void Keys(const Strings& names) = 0;  // real key presses by X names ("Left", "p")
     // The pointer onto `x`, `y`, and a click of `button` (1 left, 2 middle, 3 right) unless 0.
     virtual void Click(int x, int y, unsigned button = 0) = 0;

@@ -88,7 +88,7 @@ struct Client : Desktop {
                 app = node["app_id"].toString().toStdString();
                 place = {rect["x"].toInt(), rect["y"].toInt(), rect["width"].toInt(),
                          rect["height"].toInt()};
-                shown += seen.insert(last = node["id"].toInt()).second;
+                shown += seen.insert(node["id"].toInt()).second;
             }
             for (const char* kind : {"nodes", "floating_nodes"})
                 for (const QJsonValue child : node[kind].toArray()) visit(child.toObject(), visit);
@@ -97,7 +97,6 @@ struct Client : Desktop {
         visit(QJsonDocument::fromJson(tree).object(), visit);
         return shown;
     }
-    void Close() override { Output("swaymsg '[con_id=" + std::to_string(last) + "]' kill"); }
 
     Picture Take(Rect area) override {
         const auto [x, y, w, h] = area;
@@ -134,7 +133,6 @@ struct Client : Desktop {
     std::unique_ptr<wl_display, void (*)(wl_display*)> display{nullptr, wl_display_disconnect};
     wl_proxy* manager = nullptr;
     std::set<int> seen;  // the windows shown so far, by id
-    int last = 0;
 };
 
 }  // namespace blokka::wayland

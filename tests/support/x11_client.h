@@ -55,7 +55,7 @@ struct Client : Desktop {
     ~Client() { Release(), XCloseDisplay(display); }
 
     // The top-level windows mapped since the last call, of which the last is given the keyboard
-    // as a window manager would, and can be asked to close.
+    // as a window manager would.
     int TakeShown() override {
         int mapped = 0;
         for (XEvent e; XSync(display, False) && XPending(display) > 0;)
@@ -68,11 +68,6 @@ struct Client : Desktop {
         place = {a.x, a.y, a.width, a.height}, title = name.value ? (char*)name.value : "";
         XFree(name.value), XSetInputFocus(display, shown, RevertToParent, CurrentTime);
         return mapped;
-    }
-    void Close() override {
-        XEvent e{.xclient = {ClientMessage, 0, 0, display, shown, Atom("WM_PROTOCOLS"), 32, {}}};
-        e.xclient.data.l[0] = long(Atom("WM_DELETE_WINDOW"));
-        XSendEvent(display, shown, False, NoEventMask, &e), XFlush(display);
     }
     ::Atom Atom(const char* name) { return XInternAtom(display, name, False); }
 
