@@ -20,6 +20,7 @@ TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnde
     game.Img_MouseMove(200);  // every later move tries again
     EXPECT_EQ(game.Pivot, 19);
     game.Img_MouseMove(28);  // column 8
+    EXPECT_EQ(game.Pivot, 18);
     Key(key::Space);
     fake.Tick();
     EXPECT_EQ(game.Pivot, 18);  // the next figure comes in under the pointer
@@ -27,12 +28,11 @@ TEST_F(MouseTest, TheFigureFollowsThePointerAsFarAsItCanAndEachNewOneComesInUnde
     Key(key::Space);
     fake.Tick();
     EXPECT_EQ(game.Pivot, kFigures[game.CurType].spawnPivot);
-    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
-TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButTheMiddleOrTheBoxDoNothing) {
+TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButOthersOrTheBoxDoNothing) {
     game.mnuMouse_Click();
-    for (auto [cell, button] : {std::pair{100, 4}, {203, 2}, {203, 1}})
+    for (auto [cell, button] : {std::pair{100, 4}, {100, 3}, {203, 2}, {203, 1}})
         game.Img_MouseDown(cell, button);
     EXPECT_EQ(Falling(), FigureCells(6, 0, 15));
     game.Img_MouseDown(100, 2);
@@ -43,17 +43,17 @@ TEST_F(MouseTest, OnTheBoardTheRightButtonTurnsAndTheLeftDropsButTheMiddleOrTheB
 
 TEST_F(MouseTest, WithSteeringOffOnlyThePointersCellIsRecordedAndWhilePausedNothingReacts) {
     game.Img_MouseMove(16);
+    GameState expected = game;
+    expected.MouseCell = 30;
     for (int state = 0; state < 2; ++state) {  // steering off, then on and paused
         SCOPED_TRACE(state == 0 ? "steering off" : "paused");
         if (state == 1) Key(key::P);
-        GameState expected = game;
-        expected.MouseCell = Integer(state == 0 ? 30 : game.MouseCell);
         game.Img_MouseMove(30);
         game.Img_MouseDown(100, 2);
         game.Img_MouseDown(100, 1);
         EXPECT_EQ(State(), expected);
         if (state == 0) game.mnuMouse_Click();  // on: the click itself moves nothing
-        EXPECT_EQ(BrokenInvariant(game, fake), "");
+        expected.MouseMode = 1;
     }
 }
 

@@ -29,7 +29,6 @@ TEST_P(MoveTest, GoesWhereTheWayIsFreeAndOnlyAFallRestartsTheInterval) {
     Key(c.key);
     EXPECT_EQ(Board(first, 20), Half(c.rows, 1));
     EXPECT_EQ(fake.restarts, int(c.restarts));
-    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
 // clang-format off
@@ -112,7 +111,6 @@ TEST_P(TurnTest, GivesTheNextOrientationAroundTheNewAnchorUnlessACellItWouldTake
     std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
                                   std::back_inserter(changed));
     EXPECT_EQ(fake.Painted(), std::ssize(changed));
-    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
 // Edge rows and columns of each rule, and a place where only the general rule holds.

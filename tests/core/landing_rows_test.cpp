@@ -27,7 +27,6 @@ TEST_P(RowsTest, ATickFixesTheLandedFigureThenFullRowsGoAndScoreUpTo32000BeforeT
     EXPECT_EQ(Board(first, first + int(rows.size()) - 1), Half(rows, 1));
     EXPECT_EQ(game.Score, score);
     EXPECT_EQ(fake.colourWrites, int(score == 32000));  // dark red once the score stops
-    EXPECT_EQ(BrokenInvariant(game, fake), "");
 }
 
 // clang-format off

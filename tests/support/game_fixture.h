@@ -41,6 +41,10 @@ inline std::vector<std::pair<int, void (Game::*)()>> Handlers(std::string_view g
 class GameTest : public ::testing::Test {
 protected:
     GameTest() { fake.game = &game; }
+    // Every test ends with the checker, but for a game that never started.
+    void TearDown() override {
+        EXPECT_EQ(game.CellSize != 0 ? BrokenInvariant(game, fake) : "", "") << "at the end";
+    }
 
     // Start-up with `next` waiting in the box and no figure falling yet.
     void Ready(int next = 1, int nextColor = 5) {

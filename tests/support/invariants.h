@@ -7,7 +7,6 @@
 // record says. BrokenInvariant gives "" when all holds, else the first thing that is broken.
 
 #include <algorithm>
-#include <ranges>
 #include <sstream>
 #include <string>
 
